@@ -1,0 +1,73 @@
+#include "common/textnum.h"
+
+#include "common/runtimeerror.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace textnum {
+
+double val(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+
+    QString digits;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) digits += text[i++];
+    bool any = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        digits += text[i++];
+        any = true;
+    }
+    if (i < n && text[i] == u'.') {
+        digits += text[i++];
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            digits += text[i++];
+            any = true;
+        }
+    }
+    if (!any) return 0.0;
+    const double value = std::strtod(digits.toLatin1().constData(), nullptr);
+    return value == 0.0 ? 0.0 : value; // no "-0" leaks out of "-0"
+}
+
+QString fmt(double value) {
+    if (!std::isfinite(value)) throw RuntimeError(6);
+    if (value == 0.0) return QStringLiteral("0");
+
+    // %.15g gives the 15 significant digits; unfold any exponent into plain digits.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    QString text = QString::fromLatin1(buf);
+    const qsizetype e = text.indexOf(u'e');
+    if (e < 0) return text;
+
+    const int exponent = text.mid(e + 1).toInt();
+    QString mantissa = text.left(e);
+    const bool negative = mantissa.startsWith(u'-');
+    if (negative) mantissa.remove(0, 1);
+    QString significant = mantissa;
+    significant.remove(u'.');
+    // The mantissa has one digit before its point: shift the point by the exponent.
+    const int pointAt = 1 + exponent;
+    QString plain;
+    if (pointAt <= 0) {
+        plain = QStringLiteral("0.") + QString(-pointAt, u'0') + significant;
+    } else if (pointAt >= significant.size()) {
+        plain = significant + QString(pointAt - significant.size(), u'0');
+    } else {
+        plain = significant.left(pointAt) + u'.' + significant.mid(pointAt);
+    }
+    return negative ? u'-' + plain : plain;
+}
+
+QString fmtReport(double value) {
+    const QString text = fmt(value);
+    return text.startsWith(u'-') ? text + u' ' : u' ' + text + u' ';
+}
+
+long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long floorInt(double value) { return static_cast<long long>(std::floor(value)); }
+long long truncInt(double value) { return static_cast<long long>(std::trunc(value)); }
+
+} // namespace textnum
