@@ -1,0 +1,17 @@
+#pragma once
+#include "common/controls.h"
+#include "common/form.h"
+
+// The start-up window: it brings up the hero sheet and stays over it until its picture is
+// clicked.
+class Start : public Form {
+    Q_OBJECT
+public:
+    Start();
+    void Form_Load() override;
+    void Image1_Click();
+
+    Label* Image1;
+};
+
+inline Start& start() { return forms::get<Start>(); }

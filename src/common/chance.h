@@ -1,0 +1,22 @@
+#pragma once
+// The one source of chance. Seeded once at start-up; tests script the values it returns.
+#include <vector>
+
+namespace chance {
+
+double rnd(); // in [0, 1)
+
+// The whole part of faces x rnd() + 1.
+int dice(int faces);
+inline int d6() { return dice(6); }
+inline int d10() { return dice(10); }
+inline int d20() { return dice(20); }
+
+void seedFromEntropy();
+
+// Tests: the next rnd() values, in order. Running past the end aborts the test loudly.
+void script(std::vector<double> values);
+void unscript();
+bool scriptExhausted();
+
+} // namespace chance

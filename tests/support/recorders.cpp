@@ -1,0 +1,51 @@
+#include "support/recorders.h"
+
+#include "common/chance.h"
+#include "common/clock.h"
+#include "common/form.h"
+#include "common/shared.h"
+
+#include <QtGlobal>
+
+MessageRecorder::MessageRecorder() {
+    setMessageBoxHandler([this](const MessageBoxRequest& request) {
+        shown.push_back(request);
+        if (answers.empty()) return MsgAnswer::Ok;
+        const MsgAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder() { setMessageBoxHandler({}); }
+
+QStringList MessageRecorder::texts() const {
+    QStringList list;
+    for (const auto& request : shown) list << request.text;
+    return list;
+}
+
+const MessageBoxRequest& MessageRecorder::last() const {
+    if (shown.empty()) qFatal("MessageRecorder: no message was shown");
+    return shown.back();
+}
+
+EndRecorder::EndRecorder() {
+    setEndProgramHandler([this] { ++ends; });
+}
+
+EndRecorder::~EndRecorder() { setEndProgramHandler({}); }
+
+FreshProgram::FreshProgram() {
+    forms::unloadAll();
+    shared::reset();
+    chance::unscript();
+    appclock::setSpinWait([](double) {});
+}
+
+FreshProgram::~FreshProgram() {
+    forms::unloadAll();
+    chance::unscript();
+    appclock::setSpinWait({});
+    appclock::setTimeSource({});
+}
