@@ -30,7 +30,8 @@ QByteArray encode(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     // By code point, so a character outside the BMP gives one "?", not two.
-    for (char32_t codePoint : text.toUcs4()) bytes.append(encodeOne(codePoint));
+    for (char32_t codePoint : text.toUcs4())
+        bytes.append(encodeOne(codePoint));
     return bytes;
 }
 

@@ -15,7 +15,8 @@ struct DriveForm {
 
 bool startsWithDrive(QStringView path) {
     return path.size() >= 2 && path.at(1) == u':' &&
-           ((path.at(0) >= u'a' && path.at(0) <= u'z') || (path.at(0) >= u'A' && path.at(0) <= u'Z'));
+           ((path.at(0) >= u'a' && path.at(0) <= u'z') ||
+            (path.at(0) >= u'A' && path.at(0) <= u'Z'));
 }
 
 DriveForm parse(const QString& drivePath) {
@@ -68,9 +69,12 @@ QString driveCRoot() {
 QString toLocal(const QString& drivePath) {
     const DriveForm form = parse(drivePath);
     QString local;
-    if (form.drive == u'c') local = driveCRoot();
-    else if (form.drive == u'z') local = QStringLiteral("/");
-    else throw RuntimeError(68);
+    if (form.drive == u'c')
+        local = driveCRoot();
+    else if (form.drive == u'z')
+        local = QStringLiteral("/");
+    else
+        throw RuntimeError(68);
 
     bool onDisk = true; // once a component is missing, the rest cannot be looked up
     for (const QString& part : form.parts) {
@@ -106,8 +110,8 @@ QString normalise(const QString& drivePath) {
 }
 
 bool isValidFileName(const QString& drivePath) {
-    const QStringView rest = startsWithDrive(drivePath) ? QStringView(drivePath).mid(2)
-                                                        : QStringView(drivePath);
+    const QStringView rest =
+        startsWithDrive(drivePath) ? QStringView(drivePath).mid(2) : QStringView(drivePath);
     if (rest.trimmed().isEmpty()) return false;
     for (QChar c : rest)
         if (c.unicode() < 0x20 || QStringView(u"*?\"<>|:").contains(c)) return false;

@@ -30,7 +30,9 @@ QString existingFolder(const QString& drivePath) {
     return drivepath::toDrive(local);
 }
 
-bool sameLetter(QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); }
+bool sameLetter(QChar a, QChar b) {
+    return a.toCaseFolded() == b.toCaseFolded();
+}
 
 // "*" any run of characters, "?" any one character, anything else itself without regard to
 // case; the whole name must match.
@@ -40,7 +42,8 @@ bool wildcardMatch(QStringView pattern, QStringView name) {
         if (p < pattern.size() && pattern.at(p) == u'*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern.at(p) == u'?' || sameLetter(pattern.at(p), name.at(n)))) {
+        } else if (p < pattern.size() &&
+                   (pattern.at(p) == u'?' || sameLetter(pattern.at(p), name.at(n)))) {
             ++p;
             ++n;
         } else if (starP >= 0) {
@@ -50,7 +53,8 @@ bool wildcardMatch(QStringView pattern, QStringView name) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern.at(p) == u'*') ++p;
+    while (p < pattern.size() && pattern.at(p) == u'*')
+        ++p;
     return p == pattern.size();
 }
 
@@ -114,8 +118,8 @@ void DirListBox::setPath(const QString& drivePath) {
 }
 
 void DirListBox::fill() {
-    QStringList names = QDir(drivepath::toLocal(path_))
-                            .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    QStringList names =
+        QDir(drivepath::toLocal(path_)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     sortNames(names);
     clear();
     const bool atDriveRoot = path_.endsWith(u'\\');
@@ -141,7 +145,9 @@ DriveListBox::DriveListBox(const QString& name, QWidget* parent) : QComboBox(par
     });
 }
 
-QString DriveListBox::drive() const { return currentText(); }
+QString DriveListBox::drive() const {
+    return currentText();
+}
 
 void DriveListBox::setDrive(const QString& drive) {
     const int index = findText(drive.left(2).toLower());

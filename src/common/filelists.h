@@ -1,8 +1,8 @@
 #pragma once
 // File, folder and drive list controls, as the folder dialogs and item listings use them.
 // Paths are in drive form; a list's path has no trailing "\" except at a drive root ("C:\").
-#include <QListWidget>
 #include <QComboBox>
+#include <QListWidget>
 #include <QString>
 #include <QStringList>
 

@@ -17,9 +17,13 @@ QString localFile(const QString& drivePath) {
     return drivepath::toLocal(drivePath);
 }
 
-bool folderExists(const QFileInfo& file) { return QFileInfo(file.absolutePath()).isDir(); }
+bool folderExists(const QFileInfo& file) {
+    return QFileInfo(file.absolutePath()).isDir();
+}
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 } // namespace
 
@@ -47,7 +51,8 @@ QString TextInput::input() {
     if (eof()) throw RuntimeError(62);
     const QString& line = lines_.at(line_);
     qsizetype start = column_;
-    while (start < line.size() && isBlank(line.at(start))) ++start;
+    while (start < line.size() && isBlank(line.at(start)))
+        ++start;
 
     QString field;
     qsizetype after = 0; // where the search for the delimiter goes on
@@ -60,7 +65,8 @@ QString TextInput::input() {
         const qsizetype comma = line.indexOf(u',', start);
         after = comma < 0 ? line.size() : comma;
         field = line.mid(start, after - start);
-        while (!field.isEmpty() && isBlank(field.back())) field.chop(1);
+        while (!field.isEmpty() && isBlank(field.back()))
+            field.chop(1);
     }
 
     const qsizetype comma = line.indexOf(u',', after);
@@ -86,7 +92,9 @@ TextOutput::TextOutput(const QString& drivePath, Mode mode) : localPath_(localFi
     ++liveOutputs;
 }
 
-TextOutput::~TextOutput() { --liveOutputs; }
+TextOutput::~TextOutput() {
+    --liveOutputs;
+}
 
 void TextOutput::printLine(const QString& line) {
     bytes_.append(cp1252::encode(line));
@@ -101,4 +109,6 @@ void TextOutput::commit() {
     throw RuntimeError(folderExists(QFileInfo(localPath_)) ? 75 : 76);
 }
 
-int freeFile() { return liveOutputs + 1; }
+int freeFile() {
+    return liveOutputs + 1;
+}

@@ -8,7 +8,7 @@
 
 // Reads a whole file at construction; lines and fields are then taken in order.
 class TextInput {
-public:
+  public:
     explicit TextInput(const QString& drivePath);
 
     bool eof() const { return line_ >= lines_.size(); }
@@ -23,7 +23,7 @@ public:
     // A field that ends at the line end moves to the next line. Error 62 past the end.
     QString input();
 
-private:
+  private:
     QStringList lines_;
     qsizetype line_ = 0;
     qsizetype column_ = 0; // position inside the current line for input()
@@ -33,7 +33,7 @@ private:
 // file whole. Nothing reaches the disk unless commit() is called. Append starts from the old
 // content. Opening checks the name (52, 68), the folder (76) and a folder in the way (75).
 class TextOutput {
-public:
+  public:
     enum class Mode { Replace, Append };
     explicit TextOutput(const QString& drivePath, Mode mode = Mode::Replace);
     ~TextOutput();
@@ -44,7 +44,7 @@ public:
     // Writes everything printed so far; may be called again. Error 75 or 76 on failure.
     void commit();
 
-private:
+  private:
     QString localPath_;
     QByteArray bytes_;
 };
