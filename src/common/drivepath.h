@@ -20,7 +20,7 @@ QString toLocal(const QString& drivePath);
 QString toDrive(const QString& localPath);
 
 // A drive-form folder normalised for display: drive letter upper case, "\" separators,
-// no trailing "\" except at a drive root ("C:\").
+// no trailing "\" except at a drive root ("C:\"), "." and ".." resolved.
 QString normalise(const QString& drivePath);
 
 // Whether a drive-form path could name a file: not blank, and none of * ? " < > | : or a
