@@ -20,7 +20,7 @@ bool testSucceeds(int roll, long long value) {
 SkillTestResult epreuveaptitude(QStringView valueText, int roll) {
     const double value = textnum::val(valueText);
     // The tested value is a 16-bit count; checked before rounding so nothing overflows.
-    if (!(value >= -32768.5 && value <= 32767.5)) throw RuntimeError(6);
+    if (!(value >= -32768.5 && value < 32767.5)) throw RuntimeError(6);
     const long long valeurapt = textnum::roundHalfEven(value);
 
     SkillTestResult result;

@@ -50,7 +50,7 @@ std::vector<SkillRow> survie() {
          .minimumMessage = u"Valeurs minimum d'augmentation : Intelligence = 12."_s,
          .typeCategories = byType(2, 3, 1, 3, 3, 2, 1, 1, 2),
          .deityCategories = {3, 2, 1, 2, 3, 1, 1, 2, 3, 1, 3, 2}},
-        // The bounds the game has always tested, with a message that now names them.
+        // The message names the bounds that the raise tests.
         {.id = {g, 7},
          .caption = u" Découverte de nourriture"_s,
          .minimums = {{Intelligence, 11}, {Adresse, 11}},
@@ -77,7 +77,7 @@ std::vector<SkillRow> survie() {
                              u"au Courage."_s},
          .typeCategories = byType(2, 2, 3, 3, 2, 1, 1, 1, 2),
          .deityCategories = {1, 2, 2, 2, 2, 1, 1, 2, 3, 1, 2, 2}},
-        // The bounds the game has always tested, with a message that now names them.
+        // The message names the bounds that the raise tests.
         {.id = {g, 11},
          .caption = u" Dressage"_s,
          .minimums = {{Courage, 12}, {Charisme, 12}},
