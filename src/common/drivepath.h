@@ -13,13 +13,18 @@ namespace drivepath {
 QString driveCRoot();
 
 // The local path for a drive-form path. The result may name a file that does not exist.
+// Error 68 for a drive other than C: and Z:.
 QString toLocal(const QString& drivePath);
 
 // The drive-form path ("C:\heros\Arn.af", "Z:\tmp") of a local absolute path.
 QString toDrive(const QString& localPath);
 
 // A drive-form folder normalised for display: drive letter upper case, "\" separators,
-// no trailing "\" except at a drive root ("C:\").
+// no trailing "\" except at a drive root ("C:\"), "." and ".." resolved.
 QString normalise(const QString& drivePath);
+
+// Whether a drive-form path could name a file: not blank, and none of * ? " < > | : or a
+// control character after the drive.
+bool isValidFileName(const QString& drivePath);
 
 } // namespace drivepath

@@ -1,8 +1,8 @@
 #pragma once
 // File, folder and drive list controls, as the folder dialogs and item listings use them.
 // Paths are in drive form; a list's path has no trailing "\" except at a drive root ("C:\").
-#include <QListWidget>
 #include <QComboBox>
+#include <QListWidget>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +15,7 @@ public:
 
     QString path() const { return path_; }
     // Error 76 when the folder does not exist; the old path and names are then kept.
+    // The path keeps the case found on disk.
     void setPath(const QString& drivePath);
 
     QString pattern() const { return pattern_; }
@@ -47,6 +48,7 @@ signals:
 
 private:
     void fill();
+    void open(const QString& entry); // a sub-folder, or ".." for the parent
     QString path_;
 };
 
@@ -57,8 +59,13 @@ public:
     explicit DriveListBox(const QString& name, QWidget* parent = nullptr);
 
     QString drive() const; // "c:" or "z:"
+    // Takes "C:", "z:\tmp"... by their first two characters; error 68 for another drive.
+    // Only the user's pick emits driveChanged.
     void setDrive(const QString& drive);
 
 signals:
     void driveChanged();
+
+private:
+    QString shown_ = QStringLiteral("c:");
 };

@@ -8,36 +8,43 @@
 
 // Reads a whole file at construction; lines and fields are then taken in order.
 class TextInput {
-public:
+  public:
     explicit TextInput(const QString& drivePath);
 
     bool eof() const { return line_ >= lines_.size(); }
 
-    // The next whole line; error 62 past the end.
+    // The rest of the current line (all of it unless input() stopped inside it); error 62
+    // past the end.
     QString lineInput();
 
     // The next comma-delimited field: leading blanks skipped; a field that begins with a
-    // double quote runs to its closing quote; otherwise up to a comma or the line end,
-    // trailing blanks dropped. Error 62 past the end.
+    // double quote runs to its closing quote (or the line end), and the rest up to the next
+    // comma is skipped; otherwise up to a comma or the line end, trailing blanks dropped.
+    // A field that ends at the line end moves to the next line. Error 62 past the end.
     QString input();
 
-private:
+  private:
     QStringList lines_;
     qsizetype line_ = 0;
     qsizetype column_ = 0; // position inside the current line for input()
 };
 
 // Collects lines and replaces the file atomically on commit(): a failed write leaves the old
-// file whole. Nothing reaches the disk unless commit() is called.
+// file whole. Nothing reaches the disk unless commit() is called. Append starts from the old
+// content. Opening checks the name (52, 68), the folder (76) and a folder in the way (75).
 class TextOutput {
-public:
+  public:
     enum class Mode { Replace, Append };
     explicit TextOutput(const QString& drivePath, Mode mode = Mode::Replace);
+    ~TextOutput();
+    TextOutput(const TextOutput&) = delete;
+    TextOutput& operator=(const TextOutput&) = delete;
 
     void printLine(const QString& line); // written with CR LF
-    void commit();                       // error 75 or 76 on failure
+    // Writes everything printed so far; may be called again. Error 75 or 76 on failure.
+    void commit();
 
-private:
+  private:
     QString localPath_;
     QByteArray bytes_;
 };

@@ -1,0 +1,157 @@
+#include "common/filelists.h"
+
+#include "common/drivepath.h"
+#include "common/runtimeerror.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString kDriveCRootPath = QStringLiteral("C:\\");
+
+// Alphabetical as a French reader expects ("Épée" beside "Epieu", not after "Z"), case
+// ignored; names that differ only by case keep a fixed order.
+void sortNames(QStringList& names) {
+    QCollator collator(QLocale(QLocale::French, QLocale::France));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+// The drive form, with the case found on disk, of an existing folder; error 76 otherwise.
+QString existingFolder(const QString& drivePath) {
+    const QString local = drivepath::toLocal(drivepath::normalise(drivePath));
+    if (!QFileInfo(local).isDir()) throw RuntimeError(76);
+    return drivepath::toDrive(local);
+}
+
+bool sameLetter(QChar a, QChar b) {
+    return a.toCaseFolded() == b.toCaseFolded();
+}
+
+// "*" any run of characters, "?" any one character, anything else itself without regard to
+// case; the whole name must match.
+bool wildcardMatch(QStringView pattern, QStringView name) {
+    qsizetype p = 0, n = 0, starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern.at(p) == u'*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() &&
+                   (pattern.at(p) == u'?' || sameLetter(pattern.at(p), name.at(n)))) {
+            ++p;
+            ++n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern.at(p) == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+FileListBox::FileListBox(const QString& name, QWidget* parent)
+    : QListWidget(parent), path_(kDriveCRootPath) {
+    setObjectName(name);
+    refresh();
+}
+
+void FileListBox::setPath(const QString& drivePath) {
+    path_ = existingFolder(drivePath);
+    refresh();
+}
+
+void FileListBox::setPattern(const QString& pattern) {
+    pattern_ = pattern;
+    refresh();
+}
+
+void FileListBox::refresh() {
+    QStringList names;
+    const QDir folder(drivepath::toLocal(path_));
+    for (const QString& fileName : folder.entryList(QDir::Files | QDir::Hidden))
+        if (matches(pattern_, fileName)) names.append(fileName);
+    sortNames(names);
+    clear();
+    addItems(names);
+}
+
+QString FileListBox::list(int index) const {
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+bool FileListBox::matches(const QString& pattern, const QString& fileName) {
+    for (const QString& part : pattern.split(u';')) {
+        const QString one = part.trimmed();
+        // "*.*" takes names without a dot too, as it always has on the old drives.
+        if (one == u"*.*") return true;
+        if (!one.isEmpty() && wildcardMatch(one, fileName)) return true;
+    }
+    return false;
+}
+
+DirListBox::DirListBox(const QString& name, QWidget* parent)
+    : QListWidget(parent), path_(kDriveCRootPath) {
+    setObjectName(name);
+    fill();
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* entry) { open(entry->text()); });
+}
+
+void DirListBox::setPath(const QString& drivePath) {
+    const QString folder = existingFolder(drivePath);
+    const bool changed = folder != path_;
+    path_ = folder;
+    fill();
+    if (changed) emit pathChanged();
+}
+
+void DirListBox::fill() {
+    QStringList names =
+        QDir(drivepath::toLocal(path_)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    sortNames(names);
+    clear();
+    const bool atDriveRoot = path_.endsWith(u'\\');
+    if (!atDriveRoot) addItem(QStringLiteral(".."));
+    addItems(names);
+}
+
+void DirListBox::open(const QString& entry) {
+    try {
+        setPath(path_ + u'\\' + entry);
+    } catch (const RuntimeError&) {
+        fill(); // the folder went away since the list was filled
+    }
+}
+
+DriveListBox::DriveListBox(const QString& name, QWidget* parent) : QComboBox(parent) {
+    setObjectName(name);
+    addItems({QStringLiteral("c:"), QStringLiteral("z:")});
+    connect(this, &QComboBox::activated, this, [this] {
+        if (drive() == shown_) return;
+        shown_ = drive();
+        emit driveChanged();
+    });
+}
+
+QString DriveListBox::drive() const {
+    return currentText();
+}
+
+void DriveListBox::setDrive(const QString& drive) {
+    const int index = findText(drive.left(2).toLower());
+    if (index < 0) throw RuntimeError(68);
+    setCurrentIndex(index);
+    shown_ = currentText();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The verdict of the cost dialog `coutpoint` (`affichecout`): can the hero pay the raise?
+#include "skills/purse.h"
+#include "skills/raise.h"
+
+namespace skills {
+
+// Fixed texts of `coutpoint`.
+QString coutpointTitle();   // "Evolution d'Aptitude"
+QString coutpointHeading(); // the static label above the two figures
+
+enum class CostVerdict { Affordable, NoPointsNorMoney, NoPoints, NoMoney };
+
+struct CostDialogState {
+    CostVerdict verdict = CostVerdict::Affordable;
+    // True only when affordable. Then "Accepter" and "Refuser" are shown and `refus` and
+    // "Retour" hidden; otherwise `refus` and "Retour" are shown, the other two hidden.
+    bool accepte = false;
+    QString refus; // the text of `coutpoint.refus`, empty when affordable
+};
+
+// `pointsarepartir` is the text of `attrib.pointsarepartir`; equality passes on both counts.
+CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost, const Purse& purse);
+
+} // namespace skills

@@ -1,0 +1,19 @@
+#pragma once
+// The coin side of `payecout`: paying a raise's price in silver from the purse.
+//
+// Worked on a copy and handed back whole, so the caller writes the four boxes only once the
+// payment is known to succeed (each write runs the box's own handling). The caller also
+// takes the cost in points from `attrib.pointsarepartir`, and recomputes the carried weight.
+#include "skills/purse.h"
+
+namespace skills {
+
+// Pays `price` silver pieces from the smallest coin up: copper by hundreds, then bronze by
+// tens, then silver; when the silver runs out, one gold piece is broken into ten more silver
+// (added to what the box holds), then the silver goes on paying. Empty boxes are skipped and
+// stay empty; coins too few to make a silver piece stay in the purse.
+// A price below 1 pays nothing. No value when the purse cannot cover the price (a gold piece
+// would be needed that the purse does not hold): then nothing is to be paid.
+std::optional<Purse> payecout(Purse purse, int price);
+
+} // namespace skills

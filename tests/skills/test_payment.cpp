@@ -1,0 +1,89 @@
+// Paying a raise from the purse: the coin order, empty boxes, and nothing lost or made.
+#include "skills/payment.h"
+
+#include <QTest>
+
+using namespace skills;
+using namespace Qt::StringLiterals;
+
+class TestPayment : public QObject {
+    Q_OBJECT
+  private slots:
+    // Purses as the four boxes' texts, gold first; "refused" when the purse cannot pay.
+    void coinOrder_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("price");
+        QTest::addColumn<QStringList>("after");
+        auto coins = [](const char* g, const char* s, const char* b, const char* c) {
+            return QStringList{QString::fromLatin1(g), QString::fromLatin1(s),
+                               QString::fromLatin1(b), QString::fromLatin1(c)};
+        };
+        const QStringList refused = {u"refused"_s};
+
+        QTest::newRow("worked example")
+            << coins("2", "3", "25", "250") << 9 << coins("1", "8", "5", "50");
+        QTest::newRow("gold only, zero boxes")
+            << coins("2", "0", "0", "0") << 15 << coins("0", "5", "0", "0");
+        QTest::newRow("gold only, empty boxes")
+            << coins("2", "", "", "") << 15 << coins("0", "5", "", "");
+        QTest::newRow("one gold at a time")
+            << coins("3", "0", "", "") << 12 << coins("1", "8", "", "");
+        QTest::newRow("copper alone pays")
+            << coins("0", "0", "0", "250") << 2 << coins("0", "0", "0", "50");
+        QTest::newRow("copper before bronze")
+            << coins("0", "0", "50", "500") << 5 << coins("0", "0", "50", "0");
+        QTest::newRow("bronze before silver")
+            << coins("0", "4", "30", "") << 3 << coins("0", "4", "0", "");
+        QTest::newRow("small change stays")
+            << coins("", "2", "19", "199") << 4 << coins("", "0", "9", "99");
+        QTest::newRow("exact fortune")
+            << coins("1", "4", "9", "199") << 15 << coins("0", "0", "9", "99");
+        QTest::newRow("empty copper and bronze skipped")
+            << coins("", "3", "", "") << 2 << coins("", "1", "", "");
+        QTest::newRow("broken gold adds to silver")
+            << coins("1", "-3", "", "") << 7 << coins("0", "0", "", "");
+        QTest::newRow("silver fraction kept")
+            << coins("1", "0.5", "", "") << 10 << coins("0", "0.5", "", "");
+        QTest::newRow("nothing to pay") << coins("1", "", "", "5") << 0 << coins("1", "", "", "5");
+        QTest::newRow("zero boxes cannot pay") << coins("0", "0", "0", "0") << 1 << refused;
+        QTest::newRow("empty boxes cannot pay") << coins("", "", "", "") << 1 << refused;
+        QTest::newRow("short by one") << coins("", "1", "", "199") << 3 << refused;
+    }
+    void coinOrder() {
+        QFETCH(QStringList, before);
+        QFETCH(int, price);
+        QFETCH(QStringList, after);
+        const auto paid =
+            payecout(Purse::fromTexts(before[0], before[1], before[2], before[3]), price);
+        if (after.size() == 1) {
+            QVERIFY(!paid);
+            return;
+        }
+        QVERIFY(paid);
+        QCOMPARE((QStringList{writeText(paid->piecesor), writeText(paid->piecesargent),
+                              writeText(paid->piecesbronze), writeText(paid->piecescuivre)}),
+                 after);
+    }
+
+    // Any whole purse worth the price pays exactly the price: no coin lost, none made, and
+    // never a negative count.
+    void paysExactlyThePrice() {
+        for (int g : {0, 1, 3})
+            for (int s : {0, 2, 11})
+                for (int b : {0, 9, 10, 25})
+                    for (int c : {0, 99, 100, 250})
+                        for (int price = 1; price <= 45; ++price) {
+                            const Purse before{g, s, b, c};
+                            const auto paid = payecout(before, price);
+                            const double worth = fortune(before);
+                            QCOMPARE(bool(paid), worth >= price);
+                            if (!paid) continue;
+                            QCOMPARE(fortune(*paid), worth - price);
+                            QVERIFY(*paid->piecesor >= 0 && *paid->piecesargent >= 0 &&
+                                    *paid->piecesbronze >= 0 && *paid->piecescuivre >= 0);
+                        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPayment)
+#include "test_payment.moc"

@@ -1,0 +1,12 @@
+#pragma once
+// The number of the RuntimeError an action raises, 0 when it raises none.
+#include "common/runtimeerror.h"
+
+template <typename Action> int errorOf(Action action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
