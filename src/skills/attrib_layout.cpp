@@ -2,6 +2,7 @@
 // "+" and "E"; below them the points à répartir, the purse and the way to the other sheets.
 #include "equipment/fitwidth.h"
 #include "skills/attrib.h"
+#include "skills/skilltable.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,57 +13,23 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString habileteCaptions[] = {
-    u" Combat à mains nues"_s, u" Combat à distance"_s,     u" Escalade"_s,
-    u" Natation"_s,            u" Equitation"_s,            u" Serrures et pièges"_s,
-    u" Agilité manuelle"_s,    u" Pratique des noeuds"_s,   u" Camouflage"_s,
-    u" Dissimulation d'objets"_s, u" Intrusion"_s,          u" Repérage des cachettes"_s};
-const QString sociabiliteCaptions[] = {
-    u" Diplomatie"_s,    u" Conversion (Prêtres)"_s, u" Circonvenir"_s,
-    u" Convaincre"_s,    u" Chant et musique"_s,     u" Dons de conteur"_s,
-    u" Séduction"_s,     u" Déguisement"_s,          u" Illusionnisme"_s,
-    u" Jeux de hasard"_s, u" Estimation"_s,          u" Marchandage"_s};
-const QString scienceCaptions[] = {u"  Lire et écrire"_s,
-                                   u" Soigner les blessures"_s,
-                                   u" Trouver des plantes médicinales"_s,
-                                   u" Neutraliser les poisons"_s,
-                                   u" Traiter les fièvres et les infections"_s,
-                                   u" Connaissance des langues"_s,
-                                   u" Décoder"_s,
-                                   u" Connaitre la physique"_s,
-                                   u" Réparer les armes"_s,
-                                   u" Connaitre l'alchimie"_s,
-                                   u" Pratiquer l'analyse alchimique"_s,
-                                   u" Préparer drogues et poisons"_s,
-                                   u" Préparer élixirs et médicaments"_s};
-const QString survieCaptions[] = {u" Orientation"_s,
-                                  u" Cartographie"_s,
-                                  u" Découvrir des chemins"_s,
-                                  u" Connaitre les plantes"_s,
-                                  u" Détection des dangers"_s,
-                                  u" Prévision du temps"_s,
-                                  u" Découverte de nourriture"_s,
-                                  u" Poser des pièges"_s,
-                                  u" Pistage"_s,
-                                  u" Connaissance des animaux"_s,
-                                  u" Dressage"_s,
-                                  u" Sixième sens"_s,
-                                  u" Identification des odeurs, saveurs"_s};
+using skills::Group;
 
 template <std::size_t M>
-void makeCaptionFamily(std::array<Label*, M>& family, const QString& prefix,
-                       const QString (&captions)[M - 1], QWidget* parent) {
+void makeCaptionFamily(std::array<Label*, M>& family, Group group, QWidget* parent) {
     family[0] = nullptr;
-    for (std::size_t row = 1; row < M; ++row)
-        family[row] =
-            new Label(u"libelle"_s + prefix + QString::number(row), captions[row - 1], parent);
+    for (int row = 1; row < static_cast<int>(M); ++row) {
+        const skills::SkillId id{group, row};
+        family[row] = new Label(u"libelle"_s + skills::valueBoxName(id),
+                                skills::skillRow(id).caption, parent);
+    }
 }
 
-QGroupBox* skillGroup(const QString& title, const QString& name, std::span<Label* const> captions,
+QGroupBox* skillGroup(Group group, std::span<Label* const> captions,
                       std::span<TextBox* const> values, std::span<CommandButton* const> plus,
                       std::span<CommandButton* const> test, QWidget* parent) {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(name);
+    auto* frame = new QGroupBox(skills::groupTitle(group), parent);
+    frame->setObjectName(u"cadre"_s + skills::valueBoxName({group, 1}).chopped(1));
     auto* rows = new QGridLayout(frame);
     rows->setVerticalSpacing(2);
     for (std::size_t row = 1; row < values.size(); ++row) {
@@ -83,11 +50,10 @@ QGroupBox* skillGroup(const QString& title, const QString& name, std::span<Label
 } // namespace
 
 void Attrib::makeCaptions(QWidget* central) {
-    makeCaptionFamily(libellehabilete, QStringLiteral("habilete"), habileteCaptions, central);
-    makeCaptionFamily(libellesociabilite, QStringLiteral("sociabilite"), sociabiliteCaptions,
-                      central);
-    makeCaptionFamily(libellescience, QStringLiteral("science"), scienceCaptions, central);
-    makeCaptionFamily(libellesurvie, QStringLiteral("survie"), survieCaptions, central);
+    makeCaptionFamily(libellehabilete, Group::Habilete, central);
+    makeCaptionFamily(libellesociabilite, Group::Sociabilite, central);
+    makeCaptionFamily(libellescience, Group::Science, central);
+    makeCaptionFamily(libellesurvie, Group::Survie, central);
     // The hidden game's trigger knows these three captions by their old names.
     Label16 = libellehabilete[1];
     Label25 = libellehabilete[2];
@@ -99,18 +65,11 @@ void Attrib::makeCaptions(QWidget* central) {
 
 void Attrib::arrange(QWidget* central) {
     auto* page = new QGridLayout(central);
-    page->addWidget(skillGroup(u"Habileté"_s, u"cadrehabilete"_s, libellehabilete, habilete,
-                               pha, eha, central),
-                    0, 0);
-    page->addWidget(skillGroup(u"Sociabilité"_s, u"cadresociabilite"_s, libellesociabilite,
-                               sociabilite, pso, eso, central),
-                    0, 1);
-    page->addWidget(skillGroup(u"Science"_s, u"cadrescience"_s, libellescience, science, psc,
-                               esc, central),
-                    1, 0);
-    page->addWidget(skillGroup(u"Survie"_s, u"cadresurvie"_s, libellesurvie, survie, psu, esu,
-                               central),
-                    1, 1);
+    page->addWidget(skillGroup(Group::Habilete, libellehabilete, habilete, pha, eha, central), 0, 0);
+    page->addWidget(
+        skillGroup(Group::Sociabilite, libellesociabilite, sociabilite, pso, eso, central), 0, 1);
+    page->addWidget(skillGroup(Group::Science, libellescience, science, psc, esc, central), 1, 0);
+    page->addWidget(skillGroup(Group::Survie, libellesurvie, survie, psu, esu, central), 1, 1);
 
     auto* points = new QHBoxLayout;
     auto* pointsCaption =
