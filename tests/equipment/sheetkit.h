@@ -17,14 +17,16 @@ inline void loadHero(double limit) {
 // The four coin boxes of a sheet, or to cuivre.
 inline QStringList purseTexts(purse::Sheet sheet) {
     QStringList texts;
-    for (purse::Coin coin : purse::coins) texts << purse::coinBox(sheet, coin)->text();
+    for (purse::Coin coin : purse::coins)
+        texts << purse::coinBox(sheet, coin)->text();
     return texts;
 }
 
 // Fills both purses without a hero, so that nothing is weighed or copied.
 inline void setBothPurses(const QStringList& texts) {
     for (purse::Sheet sheet : {purse::Sheet::Attrib, purse::Sheet::Equip})
-        for (int i = 0; i < 4; ++i) purse::coinBox(sheet, purse::coins[i])->setText(texts[i]);
+        for (int i = 0; i < 4; ++i)
+            purse::coinBox(sheet, purse::coins[i])->setText(texts[i]);
 }
 
 // A purse's worth in cuivre.

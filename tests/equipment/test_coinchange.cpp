@@ -68,7 +68,8 @@ private slots:
         equip().monnaie->click();
         const QStringList after = purseTexts(Sheet::Equip);
         QCOMPARE(worth(after), worth(before));
-        for (int i = 1; i < 4; ++i) QVERIFY2(std::abs(textnum::val(after[i])) < 10, qPrintable(after[i]));
+        for (int i = 1; i < 4; ++i)
+            QVERIFY2(std::abs(textnum::val(after[i])) < 10, qPrintable(after[i]));
     }
 
     // A purse right at the load limit changes without losing a coin and without a message.

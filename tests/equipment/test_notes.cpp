@@ -26,6 +26,7 @@ private slots:
     void writesLoseOnlyTheBreaks_data() {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("kept");
+        // clang-format off
         QTest::newRow("CR LF") << "un\r\ndeux" << "undeux";
         QTest::newRow("lone LF") << "un\ndeux" << "undeux";
         QTest::newRow("lone CR keeps the next letter") << "un\rdeux" << "undeux";
@@ -34,6 +35,7 @@ private slots:
         QTest::newRow("LF CR") << "a\n\rb" << "ab";
         QTest::newRow("three pairs") << "a\r\nb\r\nc\r\nd" << "abcd";
         QTest::newRow("no break") << "rien, à garder" << "rien, à garder";
+        // clang-format on
     }
     void writesLoseOnlyTheBreaks() {
         QFETCH(QString, written);

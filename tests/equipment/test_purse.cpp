@@ -14,7 +14,9 @@ Q_DECLARE_METATYPE(Coin)
 
 namespace {
 
-Sheet twinOf(Sheet sheet) { return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib; }
+Sheet twinOf(Sheet sheet) {
+    return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
+}
 
 const QString overload = QStringLiteral("Charge maximum dépassée !");
 
@@ -75,12 +77,14 @@ private slots:
         QTest::addColumn<QString>("shown");
         for (Sheet sheet : {Sheet::Attrib, Sheet::Equip}) {
             const char* name = sheet == Sheet::Attrib ? "attrib" : "equip";
+            // clang-format off
             QTest::addRow("%s emptied", name) << sheet << "" << "0";
             QTest::addRow("%s letters", name) << sheet << "abc" << "0";
             QTest::addRow("%s number then letters", name) << sheet << "5abc" << "5";
             QTest::addRow("%s leading zero", name) << sheet << "07" << "7";
             QTest::addRow("%s blanks", name) << sheet << "  8" << "8";
             QTest::addRow("%s fraction", name) << sheet << "2.50" << "2.5";
+            // clang-format on
         }
     }
     void roundTripNormalises() {

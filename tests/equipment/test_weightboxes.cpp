@@ -18,8 +18,10 @@ TextBox* weightBox(const QString& name) {
 
 QStringList weightBoxNames() {
     QStringList names;
-    for (int i = 1; i <= 16; ++i) names << QStringLiteral("poids") + Equip::clothingNames[i];
-    for (int i = 1; i <= 24; ++i) names << QStringLiteral("poidsequip%1").arg(i);
+    for (int i = 1; i <= 16; ++i)
+        names << QStringLiteral("poids") + Equip::clothingNames[i];
+    for (int i = 1; i <= 24; ++i)
+        names << QStringLiteral("poidsequip%1").arg(i);
     return names;
 }
 
@@ -30,7 +32,8 @@ class TestWeightBoxes : public QObject {
 private slots:
     void everyBox_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& name : weightBoxNames()) QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : weightBoxNames())
+            QTest::newRow(qPrintable(name)) << name;
     }
 
     // Up to the limit is accepted; past it the message comes and the whole box is emptied.
@@ -93,7 +96,8 @@ private slots:
         FreshProgram program;
         equip().poidsmaximum->setText(QStringLiteral("1"));
         equip().poidstransporte->setText(QStringLiteral("3"));
-        for (const QString& name : weightBoxNames()) weightBox(name)->setText(QStringLiteral("999"));
+        for (const QString& name : weightBoxNames())
+            weightBox(name)->setText(QStringLiteral("999"));
         QCOMPARE(program.messages.count(), 0);
         QCOMPARE(equip().poidstransporte->text(), QStringLiteral("3"));
     }
@@ -101,10 +105,12 @@ private slots:
     void textAfterTheNumber_data() {
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QString>("carried");
+        // clang-format off
         QTest::newRow("unit") << "12 kg" << "12";
         QTest::newRow("no number") << "lourd" << "0";
         QTest::newRow("comma") << "2,5" << "2";
         QTest::newRow("point") << "2.5" << "2.5";
+        // clang-format on
     }
     void textAfterTheNumber() {
         QFETCH(QString, weight);

@@ -16,8 +16,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) events << watched->objectName() + QStringLiteral(" show");
-        if (event->type() == QEvent::Hide) events << watched->objectName() + QStringLiteral(" hide");
+        if (event->type() == QEvent::Show)
+            events << watched->objectName() + QStringLiteral(" show");
+        if (event->type() == QEvent::Hide)
+            events << watched->objectName() + QStringLiteral(" hide");
         return false;
     }
 };
@@ -61,10 +63,12 @@ private slots:
         QTest::addColumn<QString>("plus");
         QTest::addColumn<QString>("test");
         QTest::addColumn<int>("rows");
+        // clang-format off
         QTest::newRow("Habileté") << "Habileté" << "habilete" << "pha" << "eha" << 12;
         QTest::newRow("Sociabilité") << "Sociabilité" << "sociabilite" << "pso" << "eso" << 12;
         QTest::newRow("Science") << "Science" << "science" << "psc" << "esc" << 13;
         QTest::newRow("Survie") << "Survie" << "survie" << "psu" << "esu" << 13;
+        // clang-format on
     }
     void rows() {
         QFETCH(QString, group);
@@ -98,7 +102,8 @@ private slots:
                 QCOMPARE(other->parentWidget(), frame);
                 QVERIFY(std::abs(other->geometry().center().y() - middle) <= 2);
             }
-            QVERIFY(caption->x() < value->x() && value->x() < raise->x() && raise->x() < skillTest->x());
+            QVERIFY(caption->x() < value->x() && value->x() < raise->x() &&
+                    raise->x() < skillTest->x());
             QVERIFY(middle > above);
             above = middle;
         }
@@ -107,10 +112,14 @@ private slots:
     void captionsOfTheHiddenTrigger() {
         TestDriveC drive;
         FreshProgram program;
-        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label16")))->text(), QStringLiteral(" Combat à mains nues"));
-        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label25")))->text(), QStringLiteral(" Combat à distance"));
-        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label33")))->text(), QStringLiteral(" Escalade"));
-        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label16")))->buddy(), attrib().habilete[1]);
+        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label16")))->text(),
+                 QStringLiteral(" Combat à mains nues"));
+        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label25")))->text(),
+                 QStringLiteral(" Combat à distance"));
+        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label33")))->text(),
+                 QStringLiteral(" Escalade"));
+        QCOMPARE(static_cast<QLabel*>(control(QStringLiteral("Label16")))->buddy(),
+                 attrib().habilete[1]);
     }
 
     // Two characters typed at most; code writes are never cut.
@@ -143,8 +152,10 @@ private slots:
         TestDriveC drive;
         FreshProgram program;
         int n = 0;
-        for (auto* box : attrib().findChildren<TextBox*>()) box->setText(QString::number(++n % 19));
-        for (auto* box : equip().findChildren<TextBox*>()) box->setText(QString::number(++n % 7));
+        for (auto* box : attrib().findChildren<TextBox*>())
+            box->setText(QString::number(++n % 19));
+        for (auto* box : equip().findChildren<TextBox*>())
+            box->setText(QString::number(++n % 7));
         equip().notes->setText(QStringLiteral("Dette envers Arn"));
         if (hero) loadHero(1e6);
         const QMap<QString, QString> before = sheetTexts();
