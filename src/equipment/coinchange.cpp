@@ -15,13 +15,15 @@ using purse::Coin;
 struct Step {
     Coin lower, upper;
 };
-constexpr Step steps[] = {{Coin::Cuivre, Coin::Bronze}, {Coin::Bronze, Coin::Argent},
-                          {Coin::Argent, Coin::Or}};
+constexpr Step steps[] = {
+    {Coin::Cuivre, Coin::Bronze}, {Coin::Bronze, Coin::Argent}, {Coin::Argent, Coin::Or}};
 
 // Past this a count no longer holds whole coins exactly; such a box is left as it is.
 constexpr double largestCount = 1e15;
 
-TextBox* box(Coin coin) { return purse::coinBox(purse::Sheet::Equip, coin); }
+TextBox* box(Coin coin) {
+    return purse::coinBox(purse::Sheet::Equip, coin);
+}
 
 // Writes a count; its box's handling may refuse it over the load limit and put the old count
 // back. Whether the box now holds the count.

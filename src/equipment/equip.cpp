@@ -2,18 +2,21 @@
 
 #include "equipment/coinchange.h"
 #include "equipment/weightboxes.h"
-#include "herofile/settings.h"
 #include "hero/perso.h"
+#include "herofile/settings.h"
 #include "skills/attrib.h"
 
 const std::array<QString, 17> Equip::clothingNames = {
-    QString(), "tete1", "tete2", "cou1", "cou2", "thorax1", "thorax2", "poignets1", "poignets2",
-    "mains1", "mains2", "ceinture1", "ceinture2", "jambes1", "jambes2", "pieds1", "pieds2"};
+    QString(),   "tete1",     "tete2",     "cou1",   "cou2",   "thorax1",
+    "thorax2",   "poignets1", "poignets2", "mains1", "mains2", "ceinture1",
+    "ceinture2", "jambes1",   "jambes2",   "pieds1", "pieds2"};
 
 Equip::Equip() : Form(QStringLiteral("equip"), QStringLiteral("Equipement")) {
     auto* central = new QWidget(this);
     auto text = [&](const QString& name) { return new TextBox(name, central); };
-    auto combo = [&](const QString& name) { return new ComboBox(name, ComboBox::Style::Editable, central); };
+    auto combo = [&](const QString& name) {
+        return new ComboBox(name, ComboBox::Style::Editable, central);
+    };
 
     vetement[0] = nullptr;
     poidsvetement[0] = nullptr;
@@ -39,8 +42,10 @@ Equip::Equip() : Form(QStringLiteral("equip"), QStringLiteral("Equipement")) {
     monnaie->setToolTip(QStringLiteral(
         "Permet une conversion automatique de Cu vers Br, Br vers Ag et Ag vers Or."));
     notes = new MemoBox(QStringLiteral("notes"), central);
-    Attributs = new CommandButton(QStringLiteral("Attributs"), QStringLiteral("Attributs"), central);
-    personnage = new CommandButton(QStringLiteral("personnage"), QStringLiteral("Personnage"), central);
+    Attributs =
+        new CommandButton(QStringLiteral("Attributs"), QStringLiteral("Attributs"), central);
+    personnage =
+        new CommandButton(QStringLiteral("personnage"), QStringLiteral("Personnage"), central);
 
     arrange(central);
     setCentralWidget(central);
@@ -62,10 +67,14 @@ void Equip::connectHandlers() {
 
 TextBox* Equip::coinBox(purse::Coin coin) const {
     switch (coin) {
-    case purse::Coin::Or: return piecesor;
-    case purse::Coin::Argent: return piecesargent;
-    case purse::Coin::Bronze: return piecesbronze;
-    case purse::Coin::Cuivre: break;
+    case purse::Coin::Or:
+        return piecesor;
+    case purse::Coin::Argent:
+        return piecesargent;
+    case purse::Coin::Bronze:
+        return piecesbronze;
+    case purse::Coin::Cuivre:
+        break;
     }
     return piecescuivre;
 }
@@ -87,4 +96,6 @@ void Equip::monnaie_Click() {
         attrib().coinBox(coin)->setText(coinBox(coin)->text());
 }
 
-void Equip::Form_Unload() { sauveiniThenEnd(); }
+void Equip::Form_Unload() {
+    sauveiniThenEnd();
+}

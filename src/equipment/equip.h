@@ -45,4 +45,6 @@ private:
     void connectHandlers();
 };
 
-inline Equip& equip() { return forms::get<Equip>(); }
+inline Equip& equip() {
+    return forms::get<Equip>();
+}

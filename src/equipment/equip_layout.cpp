@@ -15,6 +15,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int weightDigits = 5;
+constexpr int itemNameLetters = 16;
+
+// Room for an item's name whatever the font.
+void fitItemList(ComboBox* list) {
+    list->setMinimumContentsLength(itemNameLetters);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+}
 
 QGroupBox* frame(const QString& title, const QString& name, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
@@ -23,18 +30,19 @@ QGroupBox* frame(const QString& title, const QString& name, QWidget* parent) {
 }
 
 QGroupBox* clothingFrame(Equip& sheet, QWidget* parent) {
-    const QString parts[] = {u"Tête"_s,     u"Cou"_s,      u"Thorax"_s, u"Poignets"_s,
-                             u"Mains"_s,    u"Ceinture"_s, u"Jambes"_s, u"Pieds"_s};
+    const QString parts[] = {u"Tête"_s,  u"Cou"_s,      u"Thorax"_s, u"Poignets"_s,
+                             u"Mains"_s, u"Ceinture"_s, u"Jambes"_s, u"Pieds"_s};
     auto* clothing = frame(u"Habillement"_s, u"Habillement"_s, parent);
     auto* rows = new QGridLayout(clothing);
     rows->addWidget(new Label(u"libellepoidsvetement"_s, u"Poids"_s, clothing), 0, 2);
     for (int part = 0; part < 8; ++part) {
         const int first = 2 * part + 1; // the part's upper slot; the lower one follows
-        auto* caption = new Label(u"libelle"_s + Equip::clothingNames[first].chopped(1),
-                                  parts[part], clothing);
+        auto* caption =
+            new Label(u"libelle"_s + Equip::clothingNames[first].chopped(1), parts[part], clothing);
         caption->setBuddy(sheet.vetement[first]);
         rows->addWidget(caption, first, 0, 2, 1, Qt::AlignTop);
         for (int slot = first; slot <= first + 1; ++slot) {
+            fitItemList(sheet.vetement[slot]);
             fitToDigits(sheet.poidsvetement[slot], weightDigits);
             rows->addWidget(sheet.vetement[slot], slot, 1);
             rows->addWidget(sheet.poidsvetement[slot], slot, 2);
@@ -50,7 +58,8 @@ QGroupBox* linesFrame(Equip& sheet, QWidget* parent) {
     auto* area = new QVBoxLayout(lines);
 
     auto* filters = new QHBoxLayout;
-    for (int i = 1; i <= 4; ++i) filters->addWidget(sheet.Option[i]);
+    for (int i = 1; i <= 4; ++i)
+        filters->addWidget(sheet.Option[i]);
     filters->addStretch();
     area->addLayout(filters);
 
@@ -60,6 +69,7 @@ QGroupBox* linesFrame(Equip& sheet, QWidget* parent) {
     for (int line = 1; line <= 24; ++line) {
         const int row = (line - 1) % 12 + 1;
         const int column = line <= 12 ? 0 : 3;
+        fitItemList(sheet.equip[line]);
         fitToDigits(sheet.poidsequip[line], weightDigits);
         columns->addWidget(sheet.equip[line], row, column);
         columns->addWidget(sheet.poidsequip[line], row, column + 1);

@@ -4,9 +4,13 @@
 #include "equipment/equip.h"
 #include "hero/perso.h"
 
-bool heroLoaded() { return !perso().force->text().isEmpty(); }
+bool heroLoaded() {
+    return !perso().force->text().isEmpty();
+}
 
-bool overLoadLimit() { return equip().poidsmaximum->value() < equip().poidstransporte->value(); }
+bool overLoadLimit() {
+    return equip().poidsmaximum->value() < equip().poidstransporte->value();
+}
 
 void chargeMaximumDepassee() {
     msgBox(QStringLiteral("Charge maximum dépassée !"), MsgIcon::Exclamation, QString());

@@ -9,7 +9,9 @@ namespace purse {
 
 namespace {
 
-Sheet twinOf(Sheet sheet) { return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib; }
+Sheet twinOf(Sheet sheet) {
+    return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
+}
 
 } // namespace
 

@@ -12,8 +12,7 @@ class TextBox;
 namespace purse {
 
 enum class Coin { Or, Argent, Bronze, Cuivre };
-inline constexpr std::array<Coin, 4> coins = {Coin::Or, Coin::Argent, Coin::Bronze,
-                                              Coin::Cuivre};
+inline constexpr std::array<Coin, 4> coins = {Coin::Or, Coin::Argent, Coin::Bronze, Coin::Cuivre};
 
 enum class Sheet { Attrib, Equip };
 

@@ -58,7 +58,8 @@ QStringList readableLines() {
     QStringList lines;
     try {
         TextInput input(settingsFile);
-        while (!input.eof() && lines.size() < 1 + positionLines) lines << input.lineInput();
+        while (!input.eof() && lines.size() < 1 + positionLines)
+            lines << input.lineInput();
     } catch (const RuntimeError&) {
     }
     return lines;

@@ -1,8 +1,8 @@
 #include "skills/attrib.h"
 
 #include "equipment/equip.h"
-#include "herofile/settings.h"
 #include "hero/perso.h"
+#include "herofile/settings.h"
 
 Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     auto* central = new QWidget(this);
@@ -12,8 +12,12 @@ Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
         return box;
     };
     auto text = [&](const QString& name) { return new TextBox(name, central); };
-    auto plus = [&](const QString& name) { return new CommandButton(name, QStringLiteral("+"), central); };
-    auto test = [&](const QString& name) { return new CommandButton(name, QStringLiteral("E"), central); };
+    auto plus = [&](const QString& name) {
+        return new CommandButton(name, QStringLiteral("+"), central);
+    };
+    auto test = [&](const QString& name) {
+        return new CommandButton(name, QStringLiteral("E"), central);
+    };
 
     makeFamily(habilete, QStringLiteral("habilete"), skill);
     makeFamily(sociabilite, QStringLiteral("sociabilite"), skill);
@@ -34,8 +38,10 @@ Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     piecesargent = text(QStringLiteral("piecesargent"));
     piecesbronze = text(QStringLiteral("piecesbronze"));
     piecescuivre = text(QStringLiteral("piecescuivre"));
-    personnage = new CommandButton(QStringLiteral("personnage"), QStringLiteral("Personnage"), central);
-    Equipement = new CommandButton(QStringLiteral("Equipement"), QStringLiteral("Equipement"), central);
+    personnage =
+        new CommandButton(QStringLiteral("personnage"), QStringLiteral("Personnage"), central);
+    Equipement =
+        new CommandButton(QStringLiteral("Equipement"), QStringLiteral("Equipement"), central);
 
     arrange(central);
     setCentralWidget(central);
@@ -51,10 +57,14 @@ void Attrib::connectHandlers() {
 
 TextBox* Attrib::coinBox(purse::Coin coin) const {
     switch (coin) {
-    case purse::Coin::Or: return piecesor;
-    case purse::Coin::Argent: return piecesargent;
-    case purse::Coin::Bronze: return piecesbronze;
-    case purse::Coin::Cuivre: break;
+    case purse::Coin::Or:
+        return piecesor;
+    case purse::Coin::Argent:
+        return piecesargent;
+    case purse::Coin::Bronze:
+        return piecesbronze;
+    case purse::Coin::Cuivre:
+        break;
     }
     return piecescuivre;
 }
@@ -69,4 +79,6 @@ void Attrib::Equipement_Click() {
     equip().show();
 }
 
-void Attrib::Form_Unload() { sauveiniThenEnd(); }
+void Attrib::Form_Unload() {
+    sauveiniThenEnd();
+}

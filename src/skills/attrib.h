@@ -37,4 +37,6 @@ private:
     void connectHandlers();
 };
 
-inline Attrib& attrib() { return forms::get<Attrib>(); }
+inline Attrib& attrib() {
+    return forms::get<Attrib>();
+}

@@ -1,5 +1,6 @@
 // How the skills sheet reads: the four skill groups two by two, each row a caption, its value,
-// "+" and "E"; below them the points à répartir, the purse and the way to the other sheets.
+// "+" and "E"; below them the purse, and beside it the points à répartir and the way to the
+// other sheets.
 #include "equipment/fitwidth.h"
 #include "skills/attrib.h"
 #include "skills/skilltable.h"
@@ -7,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <span>
 
 using namespace Qt::Literals::StringLiterals;
@@ -65,7 +67,8 @@ void Attrib::makeCaptions(QWidget* central) {
 
 void Attrib::arrange(QWidget* central) {
     auto* page = new QGridLayout(central);
-    page->addWidget(skillGroup(Group::Habilete, libellehabilete, habilete, pha, eha, central), 0, 0);
+    page->addWidget(skillGroup(Group::Habilete, libellehabilete, habilete, pha, eha, central), 0,
+                    0);
     page->addWidget(
         skillGroup(Group::Sociabilite, libellesociabilite, sociabilite, pso, eso, central), 0, 1);
     page->addWidget(skillGroup(Group::Science, libellescience, science, psc, esc, central), 1, 0);
@@ -80,7 +83,6 @@ void Attrib::arrange(QWidget* central) {
     points->addWidget(pointsarepartir);
     points->addWidget(new Label(u"libellepoints"_s, u"points"_s, central));
     points->addStretch();
-    page->addLayout(points, 2, 0);
 
     auto* fortune = new QGroupBox(u"Fortune"_s, central);
     fortune->setObjectName(u"Fortune"_s);
@@ -96,11 +98,15 @@ void Attrib::arrange(QWidget* central) {
         coins->addWidget(box);
     }
     coins->addStretch();
-    page->addWidget(fortune, 2, 1);
+    page->addWidget(fortune, 2, 0);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(personnage);
     buttons->addWidget(Equipement);
-    page->addLayout(buttons, 3, 0, 1, 2);
+    auto* beside = new QVBoxLayout;
+    beside->addLayout(points);
+    beside->addStretch();
+    beside->addLayout(buttons);
+    page->addLayout(beside, 2, 1);
 }
