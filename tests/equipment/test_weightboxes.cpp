@@ -102,27 +102,6 @@ private slots:
         QCOMPARE(equip().poidstransporte->text(), QStringLiteral("3"));
     }
 
-    void textAfterTheNumber_data() {
-        QTest::addColumn<QString>("weight");
-        QTest::addColumn<QString>("carried");
-        // clang-format off
-        QTest::newRow("unit") << "12 kg" << "12";
-        QTest::newRow("no number") << "lourd" << "0";
-        QTest::newRow("comma") << "2,5" << "2";
-        QTest::newRow("point") << "2.5" << "2.5";
-        // clang-format on
-    }
-    void textAfterTheNumber() {
-        QFETCH(QString, weight);
-        QFETCH(QString, carried);
-        TestDriveC drive;
-        FreshProgram program;
-        loadHero(100);
-        equip().poidsequip[24]->setText(weight);
-        QCOMPARE(equip().poidsequip[24]->text(), weight);
-        QCOMPARE(equip().poidstransporte->text(), carried);
-    }
-
     void emptiedBoxEmptiesTheLineBuffer_data() {
         QTest::addColumn<bool>("hero");
         QTest::newRow("no hero") << false;

@@ -179,23 +179,6 @@ private slots:
         QCOMPARE(program.messages.count(), 0);
     }
 
-    // Unknown values do not move a window that opens.
-    void unknownPositionLeavesTheWindowAlone() {
-        TestDriveC drive;
-        FreshProgram program;
-        drive.write(QStringLiteral("ambrefer.ini"), fileOf({"c:\\", "x", "600"}));
-        Combat& combat = forms::get<Combat>();
-        combat.moveTwips(150, 300);
-        lisini();
-        QCOMPARE(combat.topTwips(), 300);
-        QCOMPARE(combat.leftTwips(), 600);
-        Des& des = forms::get<Des>();
-        des.moveTwips(450, 450);
-        settings::placeWindow(des);
-        QCOMPARE(des.leftTwips(), 450);
-        QCOMPARE(des.topTwips(), 450);
-    }
-
     // A settings file that cannot be written is reported once; the program still ends.
     void failedWriteAtExit() {
         TestDriveC drive;
