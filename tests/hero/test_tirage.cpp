@@ -49,20 +49,6 @@ private slots:
         QCOMPARE(fresh.messages.count(), 0);
     }
 
-    void manyRollsStayInRange() {
-        FreshProgram fresh;
-        QSet<int> seen;
-        for (int roll = 0; roll < 300; ++roll) {
-            tirage();
-            for (const QString& name : characteristics) {
-                const int value = read(name).toInt();
-                QVERIFY2(value >= 8 && value <= 13, qPrintable(name + " " + read(name)));
-                seen.insert(value);
-            }
-        }
-        QCOMPARE(seen.size(), 6);
-    }
-
     void rollKeepsTheTypePreset() {
         FreshProgram fresh;
         onPerso<OptionButton>("nain")->click();
