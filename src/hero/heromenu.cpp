@@ -1,6 +1,8 @@
 // The hero sheet's menu bar: the "Perso" menu for the hero itself, then the tool entries.
 #include "hero/perso.h"
 
+#include "common/drivepath.h"
+
 #include "app/about.h"
 #include "app/toolentries.h"
 #include "hero/effacefiche.h"
@@ -49,7 +51,8 @@ void Perso::menuportrait_Click() {
     const QString path = QFileDialog::getOpenFileName(
         this, QStringLiteral("Portrait"), QString(),
         QStringLiteral("Images (*.bmp *.jpg *.jpeg *.gif *.png *.ico);;Tous les fichiers (*)"));
-    if (!path.isEmpty()) setPortrait(path);
+    // The hero file keeps the path in drive form, like every path the program stores.
+    if (!path.isEmpty()) setPortrait(drivepath::toDrive(path));
 }
 
 void Perso::menuimprimer_Click() {

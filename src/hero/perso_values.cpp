@@ -2,6 +2,8 @@
 // the hero type, the portrait, and the way to the two other sheets.
 #include "hero/perso.h"
 
+#include "common/drivepath.h"
+
 #include "common/messagebox.h"
 #include "common/runtimeerror.h"
 #include "equipment/equip.h"
@@ -74,8 +76,9 @@ void Perso::setPortrait(const QString& path) {
         cheminportrait.clear();
         return;
     }
-    if (!QFileInfo(path).isFile()) throw RuntimeError(53);
-    QImageReader reader(path);
+    const QString local = drivepath::toLocal(path);
+    if (!QFileInfo(local).isFile()) throw RuntimeError(53);
+    QImageReader reader(local);
     reader.setAutoTransform(true);
     const QImage picture = reader.read();
     if (picture.isNull()) throw RuntimeError(481, QStringLiteral("Image incorrecte"));

@@ -330,16 +330,16 @@ private slots:
     }
 
     void portrait() {
-        QTemporaryDir folder;
-        const QString picture = folder.filePath("heros.png");
+        TestDriveC drive;
         QImage image(40, 60, QImage::Format_RGB32);
         image.fill(Qt::darkRed);
-        QVERIFY(image.save(picture));
+        QVERIFY(image.save(drive.write("portraits/heros.png", {})));
+        const QString picture = QStringLiteral("C:\\portraits\\heros.png");
         perso().setPortrait(picture);
         QVERIFY(!onPerso<Label>("portrait")->pixmap().isNull());
         QCOMPARE(perso().cheminportrait, picture);
         try {
-            perso().setPortrait(folder.filePath("absent.png"));
+            perso().setPortrait(QStringLiteral("C:\\portraits\\absent.png"));
             QFAIL("a missing picture was taken");
         } catch (const RuntimeError& e) {
             QCOMPARE(e.number(), 53);
