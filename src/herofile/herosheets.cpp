@@ -1,8 +1,8 @@
 #include "herofile/herosheets.h"
 
+#include "common/runtimeerror.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
-#include "herofile/portrait.h"
 #include "skills/attrib.h"
 
 namespace {
@@ -19,6 +19,17 @@ void chooseType(Perso& sheet, const QString& name) {
         if (option->objectName() == name) return option->setValue(true);
     for (OptionButton* option : sheet.typeGroup.buttons())
         option->setValue(false);
+}
+
+// A picture that has gone or is no picture must not stop the hero from loading; its path is
+// kept so that saving the hero again does not lose it.
+void showPortrait(Perso& sheet, const QString& path) {
+    try {
+        sheet.setPortrait(path);
+    } catch (const RuntimeError&) {
+        sheet.setPortrait(QString());
+        sheet.cheminportrait = path;
+    }
 }
 
 template <class Values, class Controls> void readEach(Values& values, const Controls& controls) {
@@ -42,7 +53,7 @@ HeroRecord collectHero() {
     hero.typeHeros = chosenType(p);
     hero.autre = p.autre->text();
     hero.devotion = p.devotion->text();
-    hero.portrait = portraitPath();
+    hero.portrait = p.cheminportrait;
     hero.courage = p.courage->text();
     hero.intelligence = p.intelligence->text();
     hero.charisme = p.charisme->text();
@@ -108,7 +119,7 @@ void applyHero(const HeroRecord& hero) {
     chooseType(p, hero.typeHeros);
     p.autre->setText(hero.autre);
     p.devotion->setText(hero.devotion);
-    setPortraitPath(hero.portrait);
+    showPortrait(p, hero.portrait);
     p.courage->setText(hero.courage);
     p.intelligence->setText(hero.intelligence);
     p.charisme->setText(hero.charisme);

@@ -3,7 +3,6 @@
 #include "herofile/herofile.h"
 #include "herofile/herolines.h"
 #include "herofile/herosheets.h"
-#include "herofile/portrait.h"
 #include "skills/attrib.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
@@ -71,7 +70,7 @@ private slots:
                 QVERIFY2(textOf(field) == lines[i], qPrintable(controls[i]));
         }
         QCOMPARE(chosenType(), herolines::type);
-        QCOMPARE(portraitPath(), herolines::portrait);
+        QCOMPARE(perso().cheminportrait, herolines::portrait);
         QCOMPARE(fieldsNamed("piecesor").size(), 2);
         const QString name = lines[0];
         QCOMPARE(perso().windowTitle(), name + " - Feuille de Personnage");
@@ -111,9 +110,10 @@ private slots:
         QTest::addColumn<bool>("pictureShown");
         QTest::newRow("picture") << "C:\\images\\Arn.png" << true;
         QTest::newRow("missing picture") << "C:\\images\\Orik.png" << false;
+        QTest::newRow("not a picture") << "C:\\images\\faux.png" << false;
         QTest::newRow("unknown drive") << "Q:\\Arn.png" << false;
     }
-    // A hero whose picture has gone still keeps its path for the next save.
+    // A hero whose picture has gone still loads whole and keeps the path for the next save.
     void portrait() {
         QFETCH(QString, path);
         QFETCH(bool, pictureShown);
@@ -121,11 +121,14 @@ private slots:
         picture.fill(Qt::darkRed);
         QDir(drive_->root()).mkpath("images");
         QVERIFY(picture.save(drive_->root() + "/images/Arn.png"));
-        setPortraitPath("C:\\images\\Arn.png"); // the hero shown before
+        drive_->write("images/faux.png", "pas une image");
+        perso().setPortrait("C:\\images\\Arn.png"); // the hero shown before
         HeroRecord hero = collectHero();
         hero.portrait = path;
+        hero.notes = "Écrit après le portrait";
         applyHero(hero);
-        QCOMPARE(portraitPath(), path);
+        QCOMPARE(equip().notes->text(), hero.notes);
+        QCOMPARE(perso().cheminportrait, path);
         QCOMPARE(!perso().portrait->pixmap().isNull(), pictureShown);
         QCOMPARE(collectHero().portrait, path);
     }
