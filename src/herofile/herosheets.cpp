@@ -123,11 +123,11 @@ void applyHero(const HeroRecord& hero) {
     p.courage->setText(hero.courage);
     p.intelligence->setText(hero.intelligence);
     p.charisme->setText(hero.charisme);
-    p.adresse->setText(hero.adresse);
     p.force->setText(hero.force);
     p.endurance->setText(hero.endurance);
-    p.energievitale->setText(hero.energievitale);
+    // The initial value first: the life energy is checked against this hero's, not the last one's.
     p.evinitiale->setText(hero.evinitiale);
+    p.energievitale->setText(hero.energievitale);
     p.energieastrale->setText(hero.energieastrale);
     p.attaque->setText(hero.attaque);
     p.parade->setText(hero.parade);
@@ -137,7 +137,7 @@ void applyHero(const HeroRecord& hero) {
     p.niveau->setText(hero.niveau);
     p.experience->setText(hero.experience);
     p.prochainniveau->setText(hero.prochainniveau);
-    // Each slot's name before its values: a slot's change handling may fill them from its item.
+    // Each slot's name before its values: emptying a name empties the slot.
     for (int n = 1; n <= 3; ++n) {
         const auto& slot = hero.melee[n];
         p.melee[n]->setText(slot.name);
@@ -170,6 +170,9 @@ void applyHero(const HeroRecord& hero) {
         p.malus[n]->setText(slot.malus);
         p.poidsprotection[n]->setText(slot.poidsprotection);
     }
+    // Saved with the protections' malus already taken: written after them, so that each malus
+    // is taken once and the sheet shows the value saved.
+    p.adresse->setText(hero.adresse);
 
     writeEach(hero.habilete, a.habilete);
     writeEach(hero.sociabilite, a.sociabilite);

@@ -80,6 +80,25 @@ private slots:
         QVERIFY(collectHero() == hero);
     }
 
+    // The sheet shows what was saved, whatever the hero shown before held.
+    void loadingOverAnotherHero() {
+        Perso& p = perso();
+        p.evinitiale->setText("10");
+        p.adresse->setText("12");
+        p.protection[1]->setText("Cotte");
+        p.malus[1]->setText("2"); // adresse 10
+        HeroRecord hero = collectHero();
+        hero.evinitiale = "30";
+        hero.energievitale = "25";
+        hero.protection[1] = {"Harnois", "5", "3", "20"};
+        hero.adresse = "9"; // 12 less the harness's 3
+        applyHero(hero);
+        QCOMPARE(program_->messages.count(), 0);
+        QCOMPARE(p.adresse->text(), QString("9"));
+        p.malus[1]->setText(""); // taking the harness off gives its 3 back
+        QCOMPARE(p.adresse->text(), QString("12"));
+    }
+
     void heroType_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("chosen");
