@@ -56,7 +56,7 @@ double TextBox::value() const {
 }
 
 void TextBox::setMaxLength(int length) {
-    setValidator(new LengthLimit(length, this));
+    setValidator(length > 0 ? new LengthLimit(length, this) : nullptr);
 }
 
 // --- MemoBox ---------------------------------------------------------------------------------

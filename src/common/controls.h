@@ -30,7 +30,8 @@ class TextBox : public QLineEdit {
 
     double value() const; // leading numeric value of the text
     void setValue(double value) { setText(textnum::fmt(value)); }
-    void setMaxLength(int length); // typing only: code may write longer texts
+    // Typing only: code may write longer texts. 0 removes the limit.
+    void setMaxLength(int length);
     void onChange(Handler handler) { change_ = std::move(handler); }
 
   private:

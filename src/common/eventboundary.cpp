@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -31,10 +32,6 @@ QString describe(const std::exception& error) {
     return QStringLiteral("Erreur d'exécution : %1").arg(QString::fromUtf8(error.what()));
 }
 
-void showError(const QString& description) {
-    msgBox(description, MsgIcon::Critical, QStringLiteral("Erreur !"));
-}
-
 void runPendingTasks() {
     while (handlersRunning == 0 && !pendingTasks().empty()) {
         auto tasks = std::move(pendingTasks());
@@ -53,14 +50,20 @@ void runEvent(const std::function<void()>& handler) {
     };
     {
         const Depth depth;
+        std::optional<QString> error;
         try {
             handler();
         } catch (const ProgramEnd&) {
             // The program is ending: nothing more to show.
-        } catch (const RuntimeError& error) {
-            showError(error.description());
-        } catch (const std::exception& error) {
-            showError(describe(error));
+        } catch (const RuntimeError& failure) {
+            error = failure.description();
+        } catch (const std::exception& failure) {
+            error = describe(failure);
+        }
+        try {
+            if (error) msgBox(*error, MsgIcon::Critical, QStringLiteral("Erreur !"));
+        } catch (const ProgramEnd&) {
+            // Ended while the error was on screen.
         }
     }
     runPendingTasks();

@@ -1,5 +1,7 @@
 #include "common/messagebox.h"
 
+#include "common/eventboundary.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -29,7 +31,7 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// The answer when the box went away with no button clicked: the program ended meanwhile.
+// The answer when the box went away with no button clicked (closed by the window system).
 MsgAnswer unanswered(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::Ok:
@@ -77,6 +79,7 @@ MsgAnswer showReal(const MessageBoxRequest& request) {
     // The first button is the default one, as in every box of the program.
     box.setDefaultButton(answers.front().first);
     box.exec();
+    leaveIfEnding();
     for (const auto& [button, answer] : answers)
         if (box.clickedButton() == button) return answer;
     return unanswered(request.buttons);

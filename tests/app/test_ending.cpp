@@ -3,15 +3,17 @@
 #include "common/clock.h"
 #include "common/controls.h"
 #include "common/form.h"
+#include "common/runtimeerror.h"
 #include "support/recorders.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
-enum class Running { Nothing, YieldingLoop, DialogWait };
+enum class Running { Nothing, YieldingLoop, DialogWait, MessageBox, ErrorBox };
 
 // A sheet: closing it ends the program.
 class Sheet : public Form {
@@ -51,10 +53,14 @@ class TestEnding : public QObject {
         QTest::newRow("between events") << int(Running::Nothing);
         QTest::newRow("during a loop that yields") << int(Running::YieldingLoop);
         QTest::newRow("during a dialog wait") << int(Running::DialogWait);
+        QTest::newRow("during a message box") << int(Running::MessageBox);
+        QTest::newRow("during an error's box") << int(Running::ErrorBox);
     }
     void endsAtOnce() {
         QFETCH(int, running);
-        MessageRecorder messages;
+        std::optional<MessageRecorder> messages;
+        if (Running(running) != Running::MessageBox && Running(running) != Running::ErrorBox)
+            messages.emplace();
         Sheet::steps.clear();
         Sheet& sheet = forms::get<Sheet>();
         Tool& tool = forms::get<Tool>();
@@ -67,6 +73,10 @@ class TestEnding : public QObject {
             if (Running(running) == Running::YieldingLoop) {
                 for (;;)
                     appclock::yield();
+            } else if (Running(running) == Running::MessageBox) {
+                msgBox(QStringLiteral("Combat terminé"));
+            } else if (Running(running) == Running::ErrorBox) {
+                throw RuntimeError(53);
             } else {
                 dialog.show();
                 appclock::waitWhileVisible(&dialog, &tool);
@@ -86,7 +96,8 @@ class TestEnding : public QObject {
         QStringList expected{"sheet unload"};
         if (Running(running) != Running::Nothing) expected.prepend("handler starts");
         QCOMPARE(Sheet::steps, expected);
-        QCOMPARE(messages.count(), 0);
+        if (messages) QCOMPARE(messages->count(), 0);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(forms::isLoaded<Tool>());
 
         // Once the loop has returned, a new run starts clean.

@@ -39,6 +39,7 @@ struct Counts {
 
 enum class ComboAction {
     Enter,
+    EnterInTheTextPart,
     FocusLoss,
     CodeWriteThenFocusLoss,
     Wheel,
@@ -192,6 +193,16 @@ class TestControls : public QObject {
         QCOMPARE(seen, changes);
     }
 
+    void maxLengthZeroIsNoLimit() {
+        Host host;
+        auto* box = host.add(new TextBox(QStringLiteral("autre")));
+        box->setMaxLength(3);
+        box->setMaxLength(0);
+        host.show();
+        QTest::keyClicks(box, QStringLiteral("Chevalier"));
+        QCOMPARE(box->text(), QStringLiteral("Chevalier"));
+    }
+
     // A Change handler that writes its own box back (a cap) leaves the limit working.
     void maxLengthAfterAWriteBack() {
         Host host;
@@ -235,6 +246,7 @@ class TestControls : public QObject {
             QTest::newRow(name) << int(action) << clicks << changes << text;
         };
         row("Enter on an entry's text", ComboAction::Enter, 0, 5, "Poire");
+        row("Enter in the text part", ComboAction::EnterInTheTextPart, 0, 5, "Poire");
         row("focus loss on an entry's text", ComboAction::FocusLoss, 0, 5, "Poire");
         row("code write then focus loss", ComboAction::CodeWriteThenFocusLoss, 0, 1, "Poire");
         row("mouse wheel", ComboAction::Wheel, 0, 0, "");
@@ -261,6 +273,10 @@ class TestControls : public QObject {
         case ComboAction::Enter:
             QTest::keyClicks(box, QStringLiteral("Poire"));
             QTest::keyClick(box, Qt::Key_Return);
+            break;
+        case ComboAction::EnterInTheTextPart:
+            QTest::keyClicks(box->lineEdit(), QStringLiteral("Poire"));
+            QTest::keyClick(box->lineEdit(), Qt::Key_Enter);
             break;
         case ComboAction::FocusLoss:
             QTest::keyClicks(box, QStringLiteral("Poire"));
