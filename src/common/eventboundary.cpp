@@ -81,7 +81,7 @@ void endProgram() {
     }
     if (!ending) {
         // Once the main loop has returned, no handler of this run is left to unwind.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { ending = false; });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { ending = false; });
     }
     ending = true;
     QCoreApplication::exit(0);

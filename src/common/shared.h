@@ -15,10 +15,10 @@ inline std::array<QString, 13> objetligne; // record line buffers objetligne[1].
 inline QString nomcourant;                 // name kept across a relisting after a save
 inline QString cheminobjets;     // items folder the item editor saves into, ending with "\"
 inline long long typesaisie = 0; // item kind being edited, 1 to 12
-inline long long choixrepertoire =
-    0;                       // folder file the folder dialog writes: 1 monsters, 2 items, 3 spells
-inline bool enpause = false; // combat paused
-inline long long delai = 0;  // seconds between two combat steps: 0, 1 or 2
+// Folder file the folder dialog writes: 1 monsters, 2 items, 3 spells.
+inline long long choixrepertoire = 0;
+inline bool enpause = false;       // combat paused
+inline long long delai = 0;        // seconds between two combat steps: 0, 1 or 2
 inline bool modeextension = false; // combat under the Extension rules
 inline QString prixunite;          // unit price of the item selected in the shop
 inline QString unitemonnaie;       // its price unit: "PO", "PA", "PB" or "PC"
