@@ -20,7 +20,7 @@ TextBox* coinBox(Sheet sheet, Coin coin) {
 }
 
 void coinChanged(Sheet sheet, Coin coin) {
-    if (!heroLoaded()) return;
+    if (!loadChecksActive()) return;
     // Weighed with this sheet's coins: the twin still holds the purse as it was.
     if (sheet == Sheet::Attrib)
         poidstotalattrib();
