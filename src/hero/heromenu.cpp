@@ -8,6 +8,7 @@
 #include "hero/effacefiche.h"
 #include "hero/printing.h"
 #include "hero/tirage.h"
+#include "herofile/heroio.h"
 
 #include <QFileDialog>
 #include <QMenuBar>
@@ -28,10 +29,16 @@ void Perso::buildMenus() {
     menuperso->setObjectName(QStringLiteral("menuperso"));
     menunouveau = entry(menuperso, QStringLiteral("menunouveau"), QStringLiteral("Nouveau"),
                         &Perso::menunouveau_Click);
+    sauvegarde = entry(menuperso, QStringLiteral("sauvegarde"), QStringLiteral("Sauvegarder"),
+                       &Perso::sauvegarde_Click);
+    sauvegarde->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     menutirage = entry(menuperso, QStringLiteral("menutirage"), QStringLiteral("Tirage"),
                        &Perso::menutirage_Click);
     menuportrait = entry(menuperso, QStringLiteral("menuportrait"), QStringLiteral("Portrait..."),
                          &Perso::menuportrait_Click);
+    menurepertoire = entry(menuperso, QStringLiteral("menurepertoire"),
+                           QStringLiteral("Répertoire des personnages"),
+                           &Perso::menurepertoire_Click);
     menuimprimer = entry(menuperso, QStringLiteral("menuimprimer"), QStringLiteral("Imprimer"),
                          &Perso::menuimprimer_Click);
 
@@ -44,6 +51,12 @@ void Perso::buildMenus() {
 }
 
 void Perso::menunouveau_Click() { effacefiche(); }
+
+void Perso::sauvegarde_Click() { sauvegardeHeros(); }
+
+void Perso::menurepertoire_Click() { ouvreRepertoireHeros(); }
+
+void Perso::nom_Click() { chargeHeros(); }
 
 void Perso::menutirage_Click() { tirage(); }
 

@@ -2,6 +2,8 @@
 
 #include "common/shared.h"
 #include "equipment/equip.h"
+#include "herofile/cheminperso.h"
+#include "herofile/heroio.h"
 #include "herofile/settings.h"
 #include "skills/skillrow.h"
 
@@ -86,6 +88,8 @@ Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Person
 
 void Perso::Form_Load() {
     lisini();
+    Cheminperso::onAccepted(repertoireHerosChoisi);
+    remplitheros();
     for (const char* sex : {"Masculin", "Féminin"}) sexe->addItem(QString::fromUtf8(sex));
     for (const QString& deity : skills::deities()) devotion->addItem(deity);
 

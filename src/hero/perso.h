@@ -51,7 +51,7 @@ public:
 
     // Menu bar
     QMenu* menuperso;
-    MenuEntry *menunouveau, *menutirage, *menuportrait, *menuimprimer;
+    MenuEntry *menunouveau, *sauvegarde, *menutirage, *menuportrait, *menurepertoire, *menuimprimer;
     MenuEntry *menulanterne, *menuaide, *menuabout;
 
     // The adresse malus each protection slot has taken off `adresse`, malusapplique1..3, so
@@ -81,6 +81,9 @@ public:
     void Equipement_Click();
     void passageniveau_Click();
     void menunouveau_Click();
+    void sauvegarde_Click();
+    void menurepertoire_Click();
+    void nom_Click(); // a saved hero chosen in the list
     void menutirage_Click();
     void menuportrait_Click();
     void menuimprimer_Click();

@@ -2,6 +2,7 @@
 #include "hero/perso.h"
 
 void Perso::wireHandlers() {
+    nom->onClick([this] { nom_Click(); });
     force->onChange([this] { force_Change(); });
     experience->onChange([this] { experience_Change(); });
     // The level check also follows the threshold, so that the button never lies whichever of the

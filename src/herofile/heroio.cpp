@@ -1,0 +1,92 @@
+#include "herofile/heroio.h"
+
+#include "common/messagebox.h"
+#include "common/runtimeerror.h"
+#include "equipment/loadlimit.h"
+#include "hero/perso.h"
+#include "hero/poidstotal.h"
+#include "herofile/cheminperso.h"
+#include "herofile/herofile.h"
+#include "herofile/herolist.h"
+#include "herofile/herosheets.h"
+#include "herofile/settings.h"
+
+namespace {
+
+QString heroesFolder() { return settings::current().heroFolder; }
+
+void showError(const RuntimeError& error) {
+    msgBox(error.description(), MsgIcon::Critical, QStringLiteral("Erreur !"));
+}
+
+} // namespace
+
+void remplitheros() {
+    QStringList names;
+    try {
+        names = savedHeroes(heroesFolder());
+    } catch (const RuntimeError&) {
+        // A folder that has gone lists no hero; the user can choose another one.
+    }
+    ComboBox* nom = perso().nom;
+    const QString typed = nom->text();
+    nom->clearList();
+    for (const QString& name : names) nom->addItem(name);
+    nom->setText(typed);
+}
+
+void sauvegardeHeros() {
+    const QString name = perso().nom->text();
+    if (!isValidHeroName(name)) {
+        msgBox(QStringLiteral("Utilisation d'un caractère interdit !"), MsgIcon::Exclamation,
+               QString());
+        return;
+    }
+    try {
+        writeHeroFile(heroFilePath(heroesFolder(), name), collectHero());
+    } catch (const RuntimeError& error) {
+        showError(error);
+        return;
+    }
+    remplitheros();
+}
+
+void chargeHeros() {
+    HeroRecord hero;
+    try {
+        hero = readHeroFile(heroFilePath(heroesFolder(), perso().nom->text()));
+    } catch (const RuntimeError& error) {
+        // The whole file is read before any field changes: the sheets keep the hero they had.
+        showError(error);
+        return;
+    }
+    {
+        // Weighing a hero half written would refuse weights that the whole hero can carry.
+        const LoadChecksHeld held;
+        applyHero(hero);
+    }
+    poidstotal();
+    if (heroLoaded() && overLoadLimit()) chargeMaximumDepassee();
+}
+
+void ouvreRepertoireHeros() {
+    Cheminperso& dialog = cheminperso();
+    try {
+        dialog.setFolder(heroesFolder());
+    } catch (const RuntimeError&) {
+        dialog.setFolder(QStringLiteral("C:\\"));
+    }
+    dialog.show();
+}
+
+void repertoireHerosChoisi() {
+    const QString folder = cheminperso().cheminfichierperso->caption();
+    settings::current().heroFolder = folder;
+    perso().trans->setText(folder);
+    try {
+        sauveini();
+    } catch (const RuntimeError& error) {
+        showError(error);
+    }
+    remplitheros();
+}

@@ -1,0 +1,210 @@
+// Saving, listing and reading heroes through the hero sheet as the user does it.
+#include "support/recorders.h"
+#include "support/testenv.h"
+
+#include "common/cp1252.h"
+#include "equipment/equip.h"
+#include "equipment/loadlimit.h"
+#include "hero/effacefiche.h"
+#include "hero/perso.h"
+#include "herofile/cheminperso.h"
+#include "herofile/herosheets.h"
+#include "herofile/settings.h"
+#include "skills/attrib.h"
+
+#include <QTest>
+
+namespace {
+
+// A hero as a player keeps one: numbers where numbers go, a malus on adresse, a load over
+// half its limit, accents in the notes.
+HeroRecord warrior(const QString& name, int force, int lineWeight) {
+    HeroRecord hero;
+    hero.nom = name;
+    hero.sexe = QStringLiteral("Féminin");
+    hero.typeHeros = QStringLiteral("guerrier");
+    hero.autre = QStringLiteral("Autre");
+    hero.courage = "12";
+    hero.intelligence = "11";
+    hero.charisme = "10";
+    hero.adresse = "9"; // 11 less the chain mail's malus
+    hero.force = QString::number(force);
+    hero.endurance = "30";
+    hero.evinitiale = "30";
+    hero.energievitale = "25";
+    hero.attaque = "10";
+    hero.parade = "8";
+    hero.niveau = "2";
+    hero.experience = "150";
+    hero.prochainniveau = "200";
+    hero.melee[1] = {"Epée", "1", "0", "4", "1", "4", "50"};
+    hero.protection[1] = {"Cotte de mailles", "4", "2", "150"};
+    for (int i = 1; i <= 12; ++i) hero.habilete[i] = QString::number(i % 7);
+    hero.pointsarepartir = "10";
+    hero.vetement[1] = {"Capuche", "5"};
+    hero.equip[1] = {"Sac à dos", QString::number(lineWeight)};
+    hero.piecesor = "3";
+    hero.piecesargent = "12";
+    hero.piecesbronze = "0";
+    hero.piecescuivre = "7";
+    hero.notes = QStringLiteral("Dette envers l'aubergiste ; cœur brisé.");
+    return hero;
+}
+
+} // namespace
+
+class TestHeroIo : public QObject {
+    Q_OBJECT
+    std::optional<TestDriveC> drive;
+    std::optional<FreshProgram> program;
+
+    // Puts a hero on the sheets as a player would have built it, then saves it.
+    void save(const HeroRecord& hero) {
+        {
+            const LoadChecksHeld held;
+            applyHero(hero);
+        }
+        perso().sauvegarde->trigger();
+    }
+    void choose(const QString& name) {
+        pickFromList(perso().nom, perso().nom->findText(name));
+    }
+
+private slots:
+    void init() {
+        drive.emplace();
+        program.emplace();
+        perso();
+    }
+    void cleanup() {
+        program.reset();
+        drive.reset();
+    }
+
+    void savedHeroComesBackWhole() {
+        const HeroRecord hero = warrior(QStringLiteral("Aëlys"), 4, 150);
+        save(hero);
+        QCOMPARE(program->messages.count(), 0);
+
+        const QByteArray bytes = drive->read(QStringLiteral("Aëlys.af"));
+        QCOMPARE(bytes.count("\r\n"), 232);
+        QCOMPARE(bytes.count('\n'), 232);
+        QVERIFY(bytes.contains(cp1252::encode(QStringLiteral("cœur brisé"))));
+
+        effacefiche();
+        QVERIFY(perso().force->text().isEmpty());
+        choose(QStringLiteral("Aëlys"));
+        QCOMPARE(program->messages.count(), 0);
+        QVERIFY(collectHero() == hero);
+        QCOMPARE(attrib().piecesor->text(), QStringLiteral("3"));
+        QCOMPARE(attrib().windowTitle(), QStringLiteral("Aëlys - Attributs"));
+        QCOMPARE(equip().windowTitle(), QStringLiteral("Aëlys - Equipement"));
+        QCOMPARE(perso().windowTitle(), QStringLiteral("Aëlys - Feuille de Personnage"));
+        QCOMPARE(perso().poidstransporte->text(), QStringLiteral("361"));
+
+        // Taking the chain mail off gives its malus back once.
+        perso().malus[1]->setText(QString());
+        QCOMPARE(perso().adresse->text(), QStringLiteral("11"));
+    }
+
+    void lightHeroOverHeavyOne() {
+        // The light hero's sword is heavier: written while the anvil of the heavy hero is still
+        // carried, it would go over the light hero's limit.
+        HeroRecord heavy = warrior(QStringLiteral("Lourd"), 10, 10);
+        heavy.equip[24] = {QStringLiteral("Enclume"), QStringLiteral("700")};
+        HeroRecord light = warrior(QStringLiteral("Leger"), 3, 10);
+        light.melee[1].poidsmelee = QStringLiteral("80");
+        save(heavy);
+        save(light);
+        choose(QStringLiteral("Lourd"));
+        program->messages.clear();
+
+        choose(QStringLiteral("Leger"));
+        QCOMPARE(program->messages.texts(), QStringList());
+        QVERIFY(collectHero() == light);
+        QCOMPARE(perso().poidstransporte->text(), QStringLiteral("251"));
+    }
+
+    void heroOverItsLimitIsWarnedOnceAndKeepsEverything() {
+        save(warrior(QStringLiteral("Surcharge"), 1, 500));
+        effacefiche();
+        program->messages.clear();
+        choose(QStringLiteral("Surcharge"));
+        QCOMPARE(program->messages.texts(), QStringList{QStringLiteral("Charge maximum dépassée !")});
+        QCOMPARE(equip().poidsequip[1]->text(), QStringLiteral("500"));
+        QCOMPARE(perso().poidsprotection[1]->text(), QStringLiteral("150"));
+    }
+
+    void unreadableFileLeavesTheSheets_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("short") << QByteArray("Court\r\n").repeated(214)
+                               << QStringLiteral("L'entrée dépasse la fin de fichier");
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("L'entrée dépasse la fin de fichier");
+    }
+    void unreadableFileLeavesTheSheets() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, description);
+        const HeroRecord shown = warrior(QStringLiteral("Present"), 4, 100);
+        save(shown);
+        drive->write(QStringLiteral("Court.af"), content);
+        perso().menurepertoire->trigger(); // the list is refilled with the folder's heroes
+        cheminperso().Ok->click();
+        program->messages.clear();
+
+        choose(QStringLiteral("Court"));
+        QCOMPARE(program->messages.count(), 1);
+        QCOMPARE(program->messages.last().text, description);
+        QCOMPARE(program->messages.last().title, QStringLiteral("Erreur !"));
+        QCOMPARE(program->messages.last().icon, MsgIcon::Critical);
+        HeroRecord expected = shown;
+        expected.nom = QStringLiteral("Court"); // the list's text is the name chosen
+        QVERIFY(collectHero() == expected);
+    }
+
+    void forbiddenNamesWriteNothing_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"", "a\\b", "a/b", "c:x", "x*", "x?", "\"x\"", "<x", "x>", "x|y"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void forbiddenNamesWriteNothing() {
+        QFETCH(QString, name);
+        HeroRecord hero = warrior(name, 4, 10);
+        save(hero);
+        QCOMPARE(program->messages.texts(),
+                 QStringList{QStringLiteral("Utilisation d'un caractère interdit !")});
+        QCOMPARE(program->messages.last().icon, MsgIcon::Exclamation);
+        QCOMPARE(program->messages.last().title, QString());
+        QCOMPARE(QDir(drive->root()).entryList({"*.af"}, QDir::Files), QStringList());
+    }
+
+    void listFollowsSavesAndTheFolder() {
+        drive->write(QStringLiteral("heros/zora.AF"), {});
+        drive->write(QStringLiteral("heros/Brom.af"), {});
+        drive->write(QStringLiteral("heros/notes.txt"), {});
+        save(warrior(QStringLiteral("alric"), 4, 10));
+        QCOMPARE(perso().nom->listCount(), 1);
+
+        perso().menurepertoire->trigger();
+        Cheminperso& dialog = cheminperso();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.cheminfichierperso->caption(), QStringLiteral("C:\\"));
+        dialog.setFolder(QStringLiteral("C:\\heros"));
+        dialog.Ok->click();
+        QVERIFY(!dialog.isVisible());
+        QStringList listed;
+        for (int i = 0; i < perso().nom->listCount(); ++i) listed << perso().nom->list(i);
+        QCOMPARE(listed, (QStringList{"Brom", "zora"}));
+        QCOMPARE(perso().trans->text(), QStringLiteral("C:\\heros\\"));
+        QVERIFY(drive->read(QStringLiteral("ambrefer.ini")).startsWith("C:\\heros\\\r\n"));
+
+        save(warrior(QStringLiteral("Cassia"), 4, 10));
+        listed.clear();
+        for (int i = 0; i < perso().nom->listCount(); ++i) listed << perso().nom->list(i);
+        QCOMPARE(listed, (QStringList{"Brom", "Cassia", "zora"}));
+        QCOMPARE(perso().nom->text(), QStringLiteral("Cassia"));
+    }
+};
+
+QTEST_MAIN(TestHeroIo)
+#include "test_heroio.moc"
