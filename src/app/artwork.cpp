@@ -1,5 +1,6 @@
 #include "app/artwork.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,10 +43,15 @@ QPixmap splash() {
     p.fillRect(pixmap.rect(), night);
     p.drawPixmap(30, 60, emblem(180));
 
+    // The name takes the largest size that fits its place, whatever fonts the machine has.
+    const QRect titleArea(220, 80, 250, 70);
     QFont title(QStringLiteral("DejaVu Serif"), 40, QFont::Bold);
+    while (title.pointSize() > 12 &&
+           QFontMetrics(title).horizontalAdvance(QStringLiteral("Ambrefer")) > titleArea.width())
+        title.setPointSize(title.pointSize() - 1);
     p.setFont(title);
     p.setPen(QColor(0xf6, 0xc3, 0x4a));
-    p.drawText(QRect(220, 80, 250, 70), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Ambrefer"));
     QFont subtitle(QStringLiteral("DejaVu Sans"), 11);
     p.setFont(subtitle);
