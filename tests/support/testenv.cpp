@@ -20,3 +20,10 @@ QByteArray TestDriveC::read(const QString& relativePath) const {
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
+
+QString TestDriveC::makeItemFolder() const {
+    write(QStringLiteral("objets.ini"), "C:\\objets\\\r\n");
+    const QString folder = QDir(dir_.path()).filePath(QStringLiteral("objets"));
+    QDir().mkpath(folder);
+    return folder;
+}

@@ -9,6 +9,9 @@ public:
     // Writes a file under drive C: given a path relative to its root; returns the local path.
     QString write(const QString& relativePath, const QByteArray& bytes) const;
     QByteArray read(const QString& relativePath) const;
+    // Sets up an empty item catalogue: "c:\objets.ini" names "C:\objets\"; returns that
+    // folder's local path.
+    QString makeItemFolder() const;
 
 private:
     QTemporaryDir dir_;
