@@ -2,6 +2,8 @@
 
 #include "common/shared.h"
 #include "equipment/itemlists.h"
+#include "herofile/settings.h"
+#include "skills/skillrow.h"
 
 Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Personnage")) {
     auto* central = new QWidget(this);
@@ -83,10 +85,9 @@ Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Person
 }
 
 void Perso::Form_Load() {
+    lisini();
     for (const char* sex : {"Masculin", "Féminin"}) sexe->addItem(QString::fromUtf8(sex));
-    for (const char* deity : {"Ardemis", "Belkar", "Marelin", "Ysolde", "Kerem", "Liandre",
-                              "Ourvak", "Vesna", "Sandor", "Gwenna", "Dorvan", "Celvia"})
-        devotion->addItem(QString::fromUtf8(deity));
+    for (const QString& deity : skills::deities()) devotion->addItem(deity);
 
     shared::clicsnake1 = shared::clicsnake2 = shared::clicsnake3 = false;
     shared::enpause = false;
