@@ -22,8 +22,6 @@ class TestToolEntries : public QObject {
     }
 
 private slots:
-    // The hero sheet lists the item catalogue as it loads.
-    void initTestCase() { drive.makeItemFolder(); }
     void init() {
         started.clear();
         opened.clear();

@@ -243,7 +243,8 @@ private slots:
         std::signal(SIGXFSZ, previousHandler);
         QCOMPARE(error, 75);
         QCOMPARE(drive_->read("Arn.af"), QByteArray("Arn\r\n12\r\n"));
-        QCOMPARE(QDir(drive_->root()).entryList(QDir::Files | QDir::Hidden), QStringList{"Arn.af"});
+        QCOMPARE(QDir(drive_->root()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"Arn.af", "objets.ini"}));
     }
 
     void freeFileCountsOpenOutputs() {

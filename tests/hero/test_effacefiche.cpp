@@ -52,8 +52,6 @@ class TestEffacefiche : public QObject {
     }
 
 private slots:
-    // The hero sheet lists the item catalogue as it loads.
-    void initTestCase() { drive.makeItemFolder(); }
     void clearsAHeroOverItsLimitSilently() {
         FreshProgram fresh;
         overloadedHero();

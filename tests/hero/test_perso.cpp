@@ -19,8 +19,6 @@ class TestPerso : public QObject {
     MessageRecorder& messages() { return fresh->messages; }
 
 private slots:
-    // The hero sheet lists the item catalogue as it loads.
-    void initTestCase() { drive.makeItemFolder(); }
     void init() {
         fresh.emplace();
         perso();

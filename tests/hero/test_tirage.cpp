@@ -26,8 +26,6 @@ class TestTirage : public QObject {
     TestDriveC drive;
 
 private slots:
-    // The hero sheet lists the item catalogue as it loads.
-    void initTestCase() { drive.makeItemFolder(); }
     void rollRange_data() {
         QTest::addColumn<std::vector<double>>("draws");
         QTest::addColumn<QStringList>("rolled");

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestDriveC::TestDriveC() { qputenv("AMBREFER_DRIVE_C", dir_.path().toUtf8()); }
+TestDriveC::TestDriveC() {
+    qputenv("AMBREFER_DRIVE_C", dir_.path().toUtf8());
+    makeItemFolder();
+}
 
 QString TestDriveC::write(const QString& relativePath, const QByteArray& bytes) const {
     const QString path = dir_.filePath(relativePath);
@@ -21,9 +24,9 @@ QByteArray TestDriveC::read(const QString& relativePath) const {
     return file.readAll();
 }
 
-QString TestDriveC::makeItemFolder() const {
+void TestDriveC::makeItemFolder() const {
     write(QStringLiteral("objets.ini"), "C:\\objets\\\r\n");
-    const QString folder = QDir(dir_.path()).filePath(QStringLiteral("objets"));
-    QDir().mkpath(folder);
-    return folder;
+    QDir().mkpath(itemFolder());
 }
+
+QString TestDriveC::itemFolder() const { return QDir(dir_.path()).filePath(QStringLiteral("objets")); }

@@ -1,5 +1,7 @@
 #pragma once
-// Every test runs with drive C: in a temporary folder of its own.
+// Every test runs with drive C: in a temporary folder of its own. It starts as a set-up
+// program has it: "c:\objets.ini" names the item folder "C:\objets\", empty, so that the
+// item listings of every window find their catalogue.
 #include <QTemporaryDir>
 
 class TestDriveC {
@@ -9,10 +11,10 @@ public:
     // Writes a file under drive C: given a path relative to its root; returns the local path.
     QString write(const QString& relativePath, const QByteArray& bytes) const;
     QByteArray read(const QString& relativePath) const;
-    // Sets up an empty item catalogue: "c:\objets.ini" names "C:\objets\"; returns that
-    // folder's local path.
-    QString makeItemFolder() const;
+    // The item folder's local path.
+    QString itemFolder() const;
 
 private:
+    void makeItemFolder() const;
     QTemporaryDir dir_;
 };
