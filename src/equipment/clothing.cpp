@@ -1,5 +1,4 @@
 // The clothing slots: a chosen garment's weight comes from its ".hab" file.
-#include "common/shared.h"
 #include "equipment/equip.h"
 #include "equipment/itemfile.h"
 #include "equipment/itemhandlers.h"
