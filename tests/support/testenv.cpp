@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestDriveC::TestDriveC() {
+TestDriveC::TestDriveC(Setup setup) {
     qputenv("AMBREFER_DRIVE_C", dir_.path().toUtf8());
-    makeItemFolder();
+    if (setup == Setup::ItemFolder) makeItemFolder();
 }
 
 QString TestDriveC::write(const QString& relativePath, const QByteArray& bytes) const {
