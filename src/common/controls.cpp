@@ -135,6 +135,13 @@ void ComboBox::clearList() {
     if (isEditable() && !before.isEmpty()) runChange();
 }
 
+void ComboBox::clearItems() {
+    const QString kept = text();
+    const QSignalBlocker blocker(lineEdit());
+    clear();
+    if (isEditable()) setEditText(kept);
+}
+
 void ComboBox::runChange() {
     fire(change_);
 }

@@ -67,6 +67,7 @@ class ComboBox : public QComboBox {
 
     void addItem(const QString& item); // keeps the text; a sorted list sorts without case
     void clearList();                  // empties the list and the text
+    void clearItems();                 // empties the list only: the text stays, no Change runs
     int listCount() const { return count(); }
     QString list(int index) const { return itemText(index); }
     void setSorted(bool sorted) { sorted_ = sorted; }

@@ -1,7 +1,7 @@
 #include "hero/perso.h"
 
 #include "common/shared.h"
-#include "equipment/equip.h"
+#include "equipment/itemlists.h"
 #include "herofile/cheminperso.h"
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
@@ -98,7 +98,7 @@ void Perso::Form_Load() {
     shared::delai = 0;
     shared::modeextension = false;
 
-    equip().Option[4]->setValue(true);
+    listItemsAtStartup();
 }
 
 void Perso::Form_Unload() { endProgram(); }

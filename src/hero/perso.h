@@ -5,6 +5,7 @@
 
 #include <QMenu>
 #include <array>
+#include <vector>
 
 // The hero sheet, the program's main window: closing it ends the program.
 class Perso : public Form {
@@ -72,6 +73,11 @@ public:
     void distance_Change(int slot);
     void munition_Change(int slot);
     void protection_Change(int slot);
+    // A weapon, ammunition or protection chosen from its list: its item file fills the slot.
+    void melee_Click(int slot);
+    void distance_Click(int slot);
+    void munition_Click(int slot);
+    void protection_Click(int slot);
     void poidsunitaire_Change(int slot);
     void quantite_Change(int slot);
     void malus_Change(int slot);
@@ -102,6 +108,16 @@ private:
     void buildLayout();    // perso_layout.cpp
     void buildMenus();     // heromenu.cpp
     void wireHandlers();   // perso_wiring.cpp
+    // A slot's companions, in the order its item file gives them from line 2.
+    std::vector<TextBox*> meleeCompanions(int slot) const;
+    std::vector<TextBox*> distanceCompanions(int slot) const;
+    std::vector<TextBox*> munitionCompanions(int slot) const;
+    std::vector<TextBox*> protectionCompanions(int slot) const;
+    // A slot name's Change: an emptied name frees the slot, companions and all.
+    void slotNameChanged(ComboBox* name, const std::vector<TextBox*>& companions);
+    // A slot's Click: lines 2 onward of the chosen item's file go into the companions.
+    void readSlot(ComboBox* name, const QString& extension,
+                  const std::vector<TextBox*>& companions);
     // The batch weight of an ammunition slot from its count and unit weight.
     void writeBatch(int slot, TextBox* changed);
     // Recomputes the carried weight; over the limit, says so and empties `changed`.

@@ -2,37 +2,92 @@
 // weights.
 #include "hero/perso.h"
 
+#include "equipment/itemfile.h"
+#include "equipment/itemlists.h"
+#include "equipment/itemweight.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
 
-namespace {
-
-void empty(std::initializer_list<TextBox*> companions) {
-    for (TextBox* box : companions) box->clear();
+std::vector<TextBox*> Perso::meleeCompanions(int slot) const {
+    return {armeAttaque[slot], armeParade[slot], facteur[slot], pim1[slot], pim2[slot],
+            poidsmelee[slot]};
 }
 
-} // namespace
-
-// An emptied name frees the slot: its companions go too, in this order.
-void Perso::melee_Change(int slot) {
-    if (!melee[slot]->text().isEmpty()) return;
-    empty({armeAttaque[slot], armeParade[slot], facteur[slot], pim1[slot], pim2[slot],
-           poidsmelee[slot]});
+std::vector<TextBox*> Perso::distanceCompanions(int slot) const {
+    return {pid1[slot], pid2[slot], portee[slot], poidsdistance[slot]};
 }
 
-void Perso::distance_Change(int slot) {
-    if (!distance[slot]->text().isEmpty()) return;
-    empty({pid1[slot], pid2[slot], portee[slot], poidsdistance[slot]});
+std::vector<TextBox*> Perso::munitionCompanions(int slot) const {
+    return {poidsunitaire[slot], quantite[slot], poidsmunition[slot]};
 }
 
-void Perso::munition_Change(int slot) {
-    if (!munition[slot]->text().isEmpty()) return;
-    empty({poidsunitaire[slot], quantite[slot], poidsmunition[slot]});
+std::vector<TextBox*> Perso::protectionCompanions(int slot) const {
+    return {prot[slot], malus[slot], poidsprotection[slot]};
 }
 
+void Perso::slotNameChanged(ComboBox* name, const std::vector<TextBox*>& companions) {
+    rafraichlistes();
+    erreurobjet(trapErrors([&] {
+        if (!name->text().isEmpty()) return;
+        for (TextBox* box : companions) box->clear();
+    }));
+}
+
+void Perso::melee_Change(int slot) { slotNameChanged(melee[slot], meleeCompanions(slot)); }
+void Perso::distance_Change(int slot) { slotNameChanged(distance[slot], distanceCompanions(slot)); }
+void Perso::munition_Change(int slot) { slotNameChanged(munition[slot], munitionCompanions(slot)); }
 void Perso::protection_Change(int slot) {
-    if (!protection[slot]->text().isEmpty()) return;
-    empty({prot[slot], malus[slot], poidsprotection[slot]});
+    slotNameChanged(protection[slot], protectionCompanions(slot));
+}
+
+void Perso::readSlot(ComboBox* name, const QString& extension,
+                     const std::vector<TextBox*>& companions) {
+    rafraichlistes();
+    QStringList lines;
+    const int error = trapErrors([&] {
+        TextInput file = openItemFile(name->text(), extension);
+        lines = readItemLines(file, static_cast<int>(companions.size()) + 1);
+    });
+    // An item that cannot be read leaves the slot empty rather than with the values of the one
+    // chosen before.
+    for (std::size_t i = 0; i < companions.size(); ++i)
+        companions[i]->setText(error ? QString() : lines.at(static_cast<qsizetype>(i) + 1));
+    erreurobjet(error);
+}
+
+void Perso::melee_Click(int slot) {
+    readSlot(melee[slot], QStringLiteral(".arm"), meleeCompanions(slot));
+}
+
+void Perso::distance_Click(int slot) {
+    readSlot(distance[slot], QStringLiteral(".ard"), distanceCompanions(slot));
+}
+
+void Perso::protection_Click(int slot) {
+    readSlot(protection[slot], QStringLiteral(".pro"), protectionCompanions(slot));
+}
+
+// An ammunition file gives the weight of the whole batch (line 2) and its count (line 3); the
+// slot keeps the weight of one piece, from which the batch weight follows.
+void Perso::munition_Click(int slot) {
+    rafraichlistes();
+    QStringList lines;
+    const int error = trapErrors([&] {
+        TextInput file = openItemFile(munition[slot]->text(), QStringLiteral(".mun"));
+        lines = readItemLines(file, 3);
+    });
+    // The count goes first so that no batch of the old count at the new weight is ever
+    // weighed against the load limit.
+    quantite[slot]->clear();
+    if (error) {
+        for (TextBox* box : munitionCompanions(slot)) box->clear();
+    } else {
+        const double count = textnum::val(lines.at(2));
+        // A count of 0 holds no piece to weigh.
+        poidsunitaire[slot]->setValue(count == 0 ? 0 : textnum::val(lines.at(1)) / count);
+        quantite[slot]->setText(lines.at(2));
+    }
+    erreurobjet(error);
 }
 
 void Perso::poidsunitaire_Change(int slot) { writeBatch(slot, poidsunitaire[slot]); }

@@ -12,12 +12,16 @@ void Perso::wireHandlers() {
 
     for (int i = 1; i <= 3; ++i) {
         melee[i]->onChange([this, i] { melee_Change(i); });
+        melee[i]->onClick([this, i] { melee_Click(i); });
         distance[i]->onChange([this, i] { distance_Change(i); });
+        distance[i]->onClick([this, i] { distance_Click(i); });
         protection[i]->onChange([this, i] { protection_Change(i); });
+        protection[i]->onClick([this, i] { protection_Click(i); });
         malus[i]->onChange([this, i] { malus_Change(i); });
     }
     for (int i = 1; i <= 2; ++i) {
         munition[i]->onChange([this, i] { munition_Change(i); });
+        munition[i]->onClick([this, i] { munition_Click(i); });
         poidsunitaire[i]->onChange([this, i] { poidsunitaire_Change(i); });
         quantite[i]->onChange([this, i] { quantite_Change(i); });
     }

@@ -17,7 +17,7 @@ class TestStartup : public QObject {
     Q_OBJECT
   private slots:
     void init() {
-        drive_ = std::make_unique<TestDriveC>();
+        drive_ = std::make_unique<TestDriveC>(TestDriveC::Setup::Nothing);
         program_ = std::make_unique<FreshProgram>();
     }
     void cleanup() {

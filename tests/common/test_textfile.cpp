@@ -12,7 +12,7 @@
 class TestTextFile : public QObject {
     Q_OBJECT
 private slots:
-    void init() { drive_.emplace(); }
+    void init() { drive_.emplace(TestDriveC::Setup::Nothing); }
     void cleanup() { drive_.reset(); }
 
     void encode_data() {

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestDriveC::TestDriveC() { qputenv("AMBREFER_DRIVE_C", dir_.path().toUtf8()); }
+TestDriveC::TestDriveC(Setup setup) {
+    qputenv("AMBREFER_DRIVE_C", dir_.path().toUtf8());
+    if (setup == Setup::ItemFolder) makeItemFolder();
+}
 
 QString TestDriveC::write(const QString& relativePath, const QByteArray& bytes) const {
     const QString path = dir_.filePath(relativePath);
@@ -20,3 +23,10 @@ QByteArray TestDriveC::read(const QString& relativePath) const {
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
+
+void TestDriveC::makeItemFolder() const {
+    write(QStringLiteral("objets.ini"), "C:\\objets\\\r\n");
+    QDir().mkpath(itemFolder());
+}
+
+QString TestDriveC::itemFolder() const { return QDir(dir_.path()).filePath(QStringLiteral("objets")); }

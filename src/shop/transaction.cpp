@@ -1,0 +1,26 @@
+#include "shop/transaction.h"
+
+#include "catalogues/objetsini.h"
+#include "common/runtimeerror.h"
+#include "common/shared.h"
+
+#include <QVBoxLayout>
+
+Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral("Transaction")) {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    // The lister only serves the program; the user never sees it.
+    fichier = new FileListBox(QStringLiteral("fichier"), central);
+    fichier->hide();
+    layout->addWidget(fichier);
+    setCentralWidget(central);
+}
+
+// The shop keeps the folder it buys from; without a folder file it keeps the one it had.
+// `motif` is left to whoever is listing.
+void Transaction::Form_Load() {
+    try {
+        shared::cheminobjets = readItemFolder();
+    } catch (const RuntimeError&) {
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include "common/filelists.h"
+#include "common/form.h"
+
+// The shop. Its file list `fichier` is the lister of item files for every window.
+class Transaction : public Form {
+    Q_OBJECT
+public:
+    Transaction();
+    void Form_Load() override;
+
+    FileListBox* fichier;
+};
+
+inline Transaction& transaction() { return forms::get<Transaction>(); }
