@@ -13,18 +13,22 @@ void fire(const Handler& handler) {
 }
 
 // Refuses typing that would make the text longer than the limit, but lets the user shorten a
-// longer text that code wrote.
+// longer text that code wrote. The edit already holds the new text while it is validated, so
+// the text before the change is kept here.
 class LengthLimit : public QValidator {
 public:
-    LengthLimit(int limit, QLineEdit* edit) : QValidator(edit), limit_(limit), edit_(edit) {}
+    LengthLimit(int limit, QLineEdit* edit)
+        : QValidator(edit), limit_(limit), before_(edit->text()) {
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { before_ = edit->text(); });
+    }
     State validate(QString& input, int&) const override {
-        const bool grows = input.size() > edit_->text().size();
+        const bool grows = input.size() > before_.size();
         return input.size() > limit_ && grows ? Invalid : Acceptable;
     }
 
 private:
     int limit_;
-    QLineEdit* edit_;
+    QString before_;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "common/controls.h"
 #include "common/family.h"
 #include "common/form.h"
+#include "equipment/purse.h"
 
 #include <array>
 
@@ -11,6 +12,13 @@ class Equip : public Form {
 public:
     Equip();
     void Form_Unload() override;
+
+    void Attributs_Click();
+    void personnage_Click();
+    void monnaie_Click();
+    void notes_Change();
+
+    TextBox* coinBox(purse::Coin coin) const;
 
     // The sixteen clothing slots, two per body part, in this order; vetement[i] is named
     // clothingNames[i] ("tete1".."pieds2") and its weight box "poids" + that name.
@@ -31,6 +39,12 @@ public:
     CommandButton* monnaie;
     MemoBox* notes;
     CommandButton *Attributs, *personnage;
+
+private:
+    void arrange(QWidget* central); // equip_layout.cpp
+    void connectHandlers();
 };
 
-inline Equip& equip() { return forms::get<Equip>(); }
+inline Equip& equip() {
+    return forms::get<Equip>();
+}

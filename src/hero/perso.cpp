@@ -1,11 +1,12 @@
 #include "hero/perso.h"
 
-#include <QFormLayout>
-#include <QGridLayout>
+#include "common/shared.h"
+#include "equipment/equip.h"
+#include "herofile/settings.h"
+#include "skills/skillrow.h"
 
 Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Personnage")) {
     auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
     auto text = [&](const QString& name) { return new TextBox(name, central); };
     auto combo = [&](const QString& name) { return new ComboBox(name, ComboBox::Style::Editable, central); };
     auto option = [&](const QString& name, const QString& caption) {
@@ -76,14 +77,24 @@ Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Person
     Equipement = new CommandButton(QStringLiteral("Equipement"), QStringLiteral("Equipement"), central);
     passageniveau = new CommandButton(QStringLiteral("passageniveau"), QStringLiteral("Passage de niveau"), central);
 
-    // Placeholder arrangement: every control in one grid, in creation order.
-    int at = 0;
-    for (QWidget* w : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w == trans) continue;
-        grid->addWidget(w, at / 8, at % 8);
-        ++at;
-    }
     setCentralWidget(central);
+    buildLayout();
+    buildMenus();
+    wireHandlers();
+    showLevelReached(false);
+}
+
+void Perso::Form_Load() {
+    lisini();
+    for (const char* sex : {"Masculin", "Féminin"}) sexe->addItem(QString::fromUtf8(sex));
+    for (const QString& deity : skills::deities()) devotion->addItem(deity);
+
+    shared::clicsnake1 = shared::clicsnake2 = shared::clicsnake3 = false;
+    shared::enpause = false;
+    shared::delai = 0;
+    shared::modeextension = false;
+
+    equip().Option[4]->setValue(true);
 }
 
 void Perso::Form_Unload() { endProgram(); }

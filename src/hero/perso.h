@@ -3,11 +3,15 @@
 #include "common/family.h"
 #include "common/form.h"
 
+#include <QMenu>
+#include <array>
+
 // The hero sheet, the program's main window: closing it ends the program.
 class Perso : public Form {
     Q_OBJECT
 public:
     Perso();
+    void Form_Load() override;
     void Form_Unload() override;
 
     // The hero
@@ -44,6 +48,61 @@ public:
 
     TextBox *poidsmaximum, *poidstransporte;
     CommandButton *Attributs, *Equipement, *passageniveau;
+
+    // Menu bar
+    QMenu* menuperso;
+    MenuEntry *menunouveau, *menutirage, *menuportrait, *menuimprimer;
+    MenuEntry *menulanterne, *menuaide, *menuabout;
+
+    // The adresse malus each protection slot has taken off `adresse`, malusapplique1..3, so
+    // that a new malus first gives the old one back.
+    std::array<double, 4> malusapplique{};
+
+    // The portrait's picture file, kept for the hero file.
+    QString cheminportrait;
+    // Shows the picture and keeps its path; the empty path takes the portrait away.
+    // Throws RuntimeError 53 for a missing file, 481 for a file that is no picture.
+    void setPortrait(const QString& path);
+
+    // Handlers
+    void force_Change();
+    void experience_Change();
+    void energievitale_Change();
+    void melee_Change(int slot);
+    void distance_Change(int slot);
+    void munition_Change(int slot);
+    void protection_Change(int slot);
+    void poidsunitaire_Change(int slot);
+    void quantite_Change(int slot);
+    void malus_Change(int slot);
+    void poids_Change(TextBox* weight); // the load check of the eleven weight fields
+    void type_Click();                  // any hero-type option
+    void Attributs_Click();
+    void Equipement_Click();
+    void passageniveau_Click();
+    void menunouveau_Click();
+    void menutirage_Click();
+    void menuportrait_Click();
+    void menuimprimer_Click();
+    void menulanterne_Click();
+    void menuaide_Click();
+    void menuabout_Click();
+
+    // Lights and enables the level-passage button, or puts it back at rest.
+    void showLevelReached(bool reached);
+
+    // A priest must have a deity before leaving the sheet for another window: shows
+    // "Un prêtre doit choisir une dévotion." and answers true when the hero is refused.
+    bool pretreSansDevotion();
+
+private:
+    void buildLayout();    // perso_layout.cpp
+    void buildMenus();     // heromenu.cpp
+    void wireHandlers();   // perso_wiring.cpp
+    // The batch weight of an ammunition slot from its count and unit weight.
+    void writeBatch(int slot, TextBox* changed);
+    // Recomputes the carried weight; over the limit, says so and empties `changed`.
+    void checkLoad(TextBox* changed);
 };
 
 inline Perso& perso() { return forms::get<Perso>(); }

@@ -1,18 +1,28 @@
 #include "skills/attrib.h"
 
-#include <QGridLayout>
+#include "equipment/equip.h"
+#include "hero/perso.h"
+#include "herofile/settings.h"
 
 Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
+    auto skill = [&](const QString& name) {
+        auto* box = new TextBox(name, central);
+        box->setMaxLength(2);
+        return box;
+    };
     auto text = [&](const QString& name) { return new TextBox(name, central); };
-    auto plus = [&](const QString& name) { return new CommandButton(name, QStringLiteral("+"), central); };
-    auto test = [&](const QString& name) { return new CommandButton(name, QStringLiteral("E"), central); };
+    auto plus = [&](const QString& name) {
+        return new CommandButton(name, QStringLiteral("+"), central);
+    };
+    auto test = [&](const QString& name) {
+        return new CommandButton(name, QStringLiteral("E"), central);
+    };
 
-    makeFamily(habilete, QStringLiteral("habilete"), text);
-    makeFamily(sociabilite, QStringLiteral("sociabilite"), text);
-    makeFamily(science, QStringLiteral("science"), text);
-    makeFamily(survie, QStringLiteral("survie"), text);
+    makeFamily(habilete, QStringLiteral("habilete"), skill);
+    makeFamily(sociabilite, QStringLiteral("sociabilite"), skill);
+    makeFamily(science, QStringLiteral("science"), skill);
+    makeFamily(survie, QStringLiteral("survie"), skill);
     makeFamily(pha, QStringLiteral("pha"), plus);
     makeFamily(pso, QStringLiteral("pso"), plus);
     makeFamily(psc, QStringLiteral("psc"), plus);
@@ -21,22 +31,54 @@ Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     makeFamily(eso, QStringLiteral("eso"), test);
     makeFamily(esc, QStringLiteral("esc"), test);
     makeFamily(esu, QStringLiteral("esu"), test);
+    makeCaptions(central);
 
     pointsarepartir = text(QStringLiteral("pointsarepartir"));
     piecesor = text(QStringLiteral("piecesor"));
     piecesargent = text(QStringLiteral("piecesargent"));
     piecesbronze = text(QStringLiteral("piecesbronze"));
     piecescuivre = text(QStringLiteral("piecescuivre"));
-    personnage = new CommandButton(QStringLiteral("personnage"), QStringLiteral("Personnage"), central);
-    Equipement = new CommandButton(QStringLiteral("Equipement"), QStringLiteral("Equipement"), central);
+    personnage =
+        new CommandButton(QStringLiteral("personnage"), QStringLiteral("Personnage"), central);
+    Equipement =
+        new CommandButton(QStringLiteral("Equipement"), QStringLiteral("Equipement"), central);
 
-    // Placeholder arrangement: every control in one grid, in creation order.
-    int at = 0;
-    for (QWidget* w : central->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        grid->addWidget(w, at / 12, at % 12);
-        ++at;
-    }
+    arrange(central);
     setCentralWidget(central);
+    connectHandlers();
 }
 
-void Attrib::Form_Unload() { endProgram(); }
+void Attrib::connectHandlers() {
+    personnage->onClick([this] { personnage_Click(); });
+    Equipement->onClick([this] { Equipement_Click(); });
+    for (purse::Coin coin : purse::coins)
+        coinBox(coin)->onChange([coin] { purse::coinChanged(purse::Sheet::Attrib, coin); });
+}
+
+TextBox* Attrib::coinBox(purse::Coin coin) const {
+    switch (coin) {
+    case purse::Coin::Or:
+        return piecesor;
+    case purse::Coin::Argent:
+        return piecesargent;
+    case purse::Coin::Bronze:
+        return piecesbronze;
+    case purse::Coin::Cuivre:
+        break;
+    }
+    return piecescuivre;
+}
+
+void Attrib::personnage_Click() {
+    hide();
+    perso().show();
+}
+
+void Attrib::Equipement_Click() {
+    hide();
+    equip().show();
+}
+
+void Attrib::Form_Unload() {
+    sauveiniThenEnd();
+}

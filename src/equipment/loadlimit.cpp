@@ -1,0 +1,17 @@
+#include "equipment/loadlimit.h"
+
+#include "common/messagebox.h"
+#include "equipment/equip.h"
+#include "hero/perso.h"
+
+bool heroLoaded() {
+    return !perso().force->text().isEmpty();
+}
+
+bool overLoadLimit() {
+    return equip().poidsmaximum->value() < equip().poidstransporte->value();
+}
+
+void chargeMaximumDepassee() {
+    msgBox(QStringLiteral("Charge maximum dépassée !"), MsgIcon::Exclamation, QString());
+}

@@ -1,0 +1,39 @@
+#include "equipment/purse.h"
+
+#include "equipment/equip.h"
+#include "equipment/loadlimit.h"
+#include "hero/poidstotal.h"
+#include "skills/attrib.h"
+
+namespace purse {
+
+namespace {
+
+Sheet twinOf(Sheet sheet) {
+    return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
+}
+
+} // namespace
+
+TextBox* coinBox(Sheet sheet, Coin coin) {
+    return sheet == Sheet::Attrib ? attrib().coinBox(coin) : equip().coinBox(coin);
+}
+
+void coinChanged(Sheet sheet, Coin coin) {
+    if (!heroLoaded()) return;
+    // Weighed with this sheet's coins: the twin still holds the purse as it was.
+    if (sheet == Sheet::Attrib)
+        poidstotalattrib();
+    else
+        poidstotal();
+
+    const Sheet twin = twinOf(sheet);
+    if (overLoadLimit()) {
+        chargeMaximumDepassee();
+        coinBox(sheet, coin)->setValue(coinBox(twin, coin)->value());
+    } else {
+        coinBox(twin, coin)->setValue(coinBox(sheet, coin)->value());
+    }
+}
+
+} // namespace purse

@@ -1,0 +1,24 @@
+#pragma once
+// The purse, held twice: the four coin boxes of `attrib` and the four of `equip`. While a hero
+// is loaded, a change of a coin box on either sheet is weighed with that sheet's coins, undone
+// with "Charge maximum dépassée !" when it takes the hero over the load limit, and otherwise
+// copied as a number into the twin box of the other sheet, whose handling copies it back.
+// The exchange stops because writing the text a box already holds is no change; on the way it
+// leaves "" or "abc" as "0" and "5abc" as "5" on both sheets.
+#include <array>
+
+class TextBox;
+
+namespace purse {
+
+enum class Coin { Or, Argent, Bronze, Cuivre };
+inline constexpr std::array<Coin, 4> coins = {Coin::Or, Coin::Argent, Coin::Bronze, Coin::Cuivre};
+
+enum class Sheet { Attrib, Equip };
+
+TextBox* coinBox(Sheet sheet, Coin coin);
+
+// The `piecesor_Change` .. `piecescuivre_Change` handling of either sheet.
+void coinChanged(Sheet sheet, Coin coin);
+
+} // namespace purse

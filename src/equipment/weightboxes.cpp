@@ -1,0 +1,16 @@
+#include "equipment/weightboxes.h"
+
+#include "common/controls.h"
+#include "common/shared.h"
+#include "equipment/loadlimit.h"
+#include "hero/poidstotal.h"
+
+void weightBoxChanged(TextBox& box) {
+    if (box.text().isEmpty()) shared::objetligne[1].clear();
+    if (!heroLoaded()) return;
+    poidstotal();
+    if (overLoadLimit()) {
+        chargeMaximumDepassee();
+        box.setText(QString());
+    }
+}

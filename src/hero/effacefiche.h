@@ -1,0 +1,3 @@
+#pragma once
+// Clears the whole hero from the three sheets, as for a new hero: "Nouveau" of the Perso menu.
+void effacefiche();
