@@ -1,5 +1,6 @@
 #include "equipment/purse.h"
 
+#include "common/coinchecks.h"
 #include "equipment/equip.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
@@ -20,7 +21,7 @@ TextBox* coinBox(Sheet sheet, Coin coin) {
 }
 
 void coinChanged(Sheet sheet, Coin coin) {
-    if (!heroLoaded()) return;
+    if (!heroLoaded() || CoinChecksHeld::active()) return;
     // Weighed with this sheet's coins: the twin still holds the purse as it was.
     if (sheet == Sheet::Attrib)
         poidstotalattrib();

@@ -37,9 +37,6 @@ inline void tick(skills::HeroType type, const QString& deity = {}) {
     Perso& p = perso();
     const QString name = skills::heroTypeControlName(type);
     for (OptionButton* option : p.typeGroup.buttons()) option->setChecked(option->objectName() == name);
-    if (deity.isEmpty()) return;
-    if (p.devotion->findText(deity) < 0)
-        for (const QString& name : skills::deities()) p.devotion->addItem(name);
     p.devotion->setText(deity);
 }
 
