@@ -43,7 +43,8 @@ Coutpoint::Coutpoint() : Form(u"coutpoint"_s, skills::coutpointTitle()) {
     accepter = new CommandButton(u"accepter"_s, u"Accepter"_s, central);
     refuser = new CommandButton(u"refuser"_s, u"Refuser"_s, central);
     retour = new CommandButton(u"retour"_s, u"Retour"_s, central);
-    for (CommandButton* b : {accepter, refuser, retour}) buttons->addWidget(b);
+    for (CommandButton* b : {accepter, refuser, retour})
+        buttons->addWidget(b);
     column->addLayout(buttons);
     setCentralWidget(central);
 
@@ -52,7 +53,9 @@ Coutpoint::Coutpoint() : Form(u"coutpoint"_s, skills::coutpointTitle()) {
     retour->onClick([this] { retour_Click(); });
 }
 
-void Coutpoint::Form_Unload() { shared::accepte = false; }
+void Coutpoint::Form_Unload() {
+    shared::accepte = false;
+}
 
 void Coutpoint::affichecout() {
     refus->setText(QString());
@@ -78,7 +81,9 @@ void Coutpoint::affichecout() {
     shared::accepte = verdict.accepte;
 }
 
-void Coutpoint::accepter_Click() { hide(); }
+void Coutpoint::accepter_Click() {
+    hide();
+}
 
 void Coutpoint::refuser_Click() {
     shared::accepte = false;

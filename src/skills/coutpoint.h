@@ -26,4 +26,6 @@ public:
     CommandButton *accepter, *refuser, *retour;
 };
 
-inline Coutpoint& coutpoint() { return forms::get<Coutpoint>(); }
+inline Coutpoint& coutpoint() {
+    return forms::get<Coutpoint>();
+}

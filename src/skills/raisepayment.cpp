@@ -18,7 +18,8 @@ using CoinTexts = std::array<QString, 4>; // gold, silver, bronze, copper
 
 CoinTexts textsOf(purse::Sheet sheet) {
     CoinTexts texts;
-    for (int i = 0; i < 4; ++i) texts[i] = purse::coinBox(sheet, purse::coins[i])->text();
+    for (int i = 0; i < 4; ++i)
+        texts[i] = purse::coinBox(sheet, purse::coins[i])->text();
     return texts;
 }
 
@@ -29,7 +30,8 @@ CoinTexts textsOf(const Purse& paid) {
 
 void writeCoins(purse::Sheet sheet, const CoinTexts& texts) {
     const CoinChecksHeld held;
-    for (int i = 0; i < 4; ++i) purse::coinBox(sheet, purse::coins[i])->setText(texts[i]);
+    for (int i = 0; i < 4; ++i)
+        purse::coinBox(sheet, purse::coins[i])->setText(texts[i]);
 }
 
 long long weightOf(const Purse& p) {

@@ -5,7 +5,7 @@
 
 namespace skills {
 
-TextBox* valueBox(Attrib& sheet, SkillId id);         // `habilete1` .. `survie13`
+TextBox* valueBox(Attrib& sheet, SkillId id);          // `habilete1` .. `survie13`
 CommandButton* raiseButton(Attrib& sheet, SkillId id); // `pha1` .. `psu13`
 CommandButton* testButton(Attrib& sheet, SkillId id);  // `eha1` .. `esu13`
 

@@ -30,7 +30,8 @@ HeroFields heroFields() {
     const std::array<OptionButton*, heroTypeCount> options = {
         p.aventurier, p.guerrier, p.nain,   p.magicien, p.elfe,
         p.elfebois,   p.cavalier, p.druide, p.pretre,   p.autrerace};
-    for (int t = 0; t < heroTypeCount; ++t) hero.ticked[t] = options[t]->value();
+    for (int t = 0; t < heroTypeCount; ++t)
+        hero.ticked[t] = options[t]->value();
     return hero;
 }
 
@@ -65,15 +66,17 @@ void raiseSkill(SkillId id) {
     }
 
     shared::valeurapt = decision.valeurapt;
-    Coutpoint& dialog = coutpoint();
-    dialog.points->setCaption(textnum::fmt(decision.cost.points));
-    dialog.prixpoints->setCaption(textnum::fmt(decision.cost.price));
-    dialog.affichecout();
+    QPointer<Coutpoint> dialog = &coutpoint();
+    dialog->points->setCaption(textnum::fmt(decision.cost.points));
+    dialog->prixpoints->setCaption(textnum::fmt(decision.cost.price));
+    dialog->affichecout();
     // The sheet may be hidden meanwhile (the sheet buttons) and the raise still answered;
     // closing the sheet ends the program, which ends the wait too.
-    appclock::waitWhileVisible(&dialog);
+    appclock::waitWhileVisible(dialog);
 
-    // The dialog's close box leaves `accepte` False; a sheet closed meanwhile takes no payment.
+    // Only an answer counts: `accepte` already holds the verdict while the dialog shows, and a
+    // wait cut short by the end of the program pays nothing. The close box leaves it False.
+    if (dialog && dialog->isVisible()) return;
     if (!shared::accepte || !forms::isLoaded<Attrib>() || !box) return;
     if (payRaise(box, decision.newValue, decision.cost))
         coutpoint().prixpoints->setCaption(textnum::fmt(0)); // nothing left to pay

@@ -3,6 +3,7 @@
 // on both sheets, and an answer to the cost dialog given while a raise waits for it.
 #include "common/textnum.h"
 #include "equipment/equip.h"
+#include "equipment/purse.h"
 #include "hero/perso.h"
 #include "skills/attrib.h"
 #include "skills/coutpoint.h"
@@ -26,7 +27,8 @@ inline Attrib& wiredAttrib() {
 // Every characteristic at `value`, the load limit force x 100 on both sheets.
 inline void loadHero(int value, int force) {
     Perso& p = perso();
-    for (TextBox* box : {p.courage, p.intelligence, p.charisme, p.adresse}) box->setValue(value);
+    for (TextBox* box : {p.courage, p.intelligence, p.charisme, p.adresse})
+        box->setValue(value);
     p.force->setValue(force);
     p.poidsmaximum->setValue(force * 100.0);
     equip().poidsmaximum->setValue(force * 100.0);
@@ -36,28 +38,22 @@ inline void loadHero(int value, int force) {
 inline void tick(skills::HeroType type, const QString& deity = {}) {
     Perso& p = perso();
     const QString name = skills::heroTypeControlName(type);
-    for (OptionButton* option : p.typeGroup.buttons()) option->setChecked(option->objectName() == name);
+    for (OptionButton* option : p.typeGroup.buttons())
+        option->setChecked(option->objectName() == name);
     p.devotion->setText(deity);
 }
 
-// Gold, silver, bronze, copper.
-inline QStringList purseOf(Attrib& a) {
-    return {a.piecesor->text(), a.piecesargent->text(), a.piecesbronze->text(),
-            a.piecescuivre->text()};
+// A sheet's purse: gold, silver, bronze, copper.
+inline QStringList purseOf(purse::Sheet on) {
+    QStringList texts;
+    for (purse::Coin coin : purse::coins)
+        texts << purse::coinBox(on, coin)->text();
+    return texts;
 }
-inline QStringList purseOf(Equip& e) {
-    return {e.piecesor->text(), e.piecesargent->text(), e.piecesbronze->text(),
-            e.piecescuivre->text()};
-}
-inline void setPurse(const QStringList& coins) {
-    Attrib& a = attrib();
-    Equip& e = equip();
-    const std::array<TextBox*, 4> mine{a.piecesor, a.piecesargent, a.piecesbronze, a.piecescuivre};
-    const std::array<TextBox*, 4> twins{e.piecesor, e.piecesargent, e.piecesbronze, e.piecescuivre};
-    for (int i = 0; i < 4; ++i) {
-        mine[i]->setText(coins[i]);
-        twins[i]->setText(coins[i]);
-    }
+inline void setPurse(const QStringList& texts) {
+    for (purse::Sheet on : {purse::Sheet::Attrib, purse::Sheet::Equip})
+        for (int i = 0; i < 4; ++i)
+            purse::coinBox(on, purse::coins[i])->setText(texts[i]);
 }
 
 // What the cost dialog showed when it was answered.
@@ -68,12 +64,14 @@ struct DialogSeen {
 };
 
 // Answers the next cost dialog as soon as the raise waits for it: "accepter", "refuser",
-// "retour", or "close" for its close box. `during` runs first, while the dialog is shown.
+// "retour", or "close" for its close box. `during` runs first, while the dialog is shown; the
+// answer comes in a later turn of the event loop, so that the wait sees what `during` did.
 class DialogAnswer {
 public:
     explicit DialogAnswer(const QString& answer, std::function<void()> during = {}) {
-        timer_.setSingleShot(true);
-        QObject::connect(&timer_, &QTimer::timeout, [this, answer, during] {
+        look_.setSingleShot(true);
+        reply_.setSingleShot(true);
+        QObject::connect(&look_, &QTimer::timeout, [this, during] {
             Coutpoint& d = coutpoint();
             seen.shown = d.isVisible();
             seen.points = d.points->caption();
@@ -84,17 +82,21 @@ public:
             seen.refuserShown = !d.refuser->isHidden();
             seen.retourShown = !d.retour->isHidden();
             if (during) during();
+            reply_.start(1);
+        });
+        QObject::connect(&reply_, &QTimer::timeout, [answer] {
+            Coutpoint& d = coutpoint();
             if (answer == QLatin1String("close"))
                 d.close();
             else
                 d.findChild<CommandButton*>(answer)->click();
         });
-        timer_.start(0);
+        look_.start(0);
     }
     DialogSeen seen;
 
 private:
-    QTimer timer_;
+    QTimer look_, reply_;
 };
 
 } // namespace sheet

@@ -1,9 +1,9 @@
 // An accepted raise paid on both sheets: the coin order, the carried weight, the load limit
 // and the raise buttons held while the payment runs.
 #include "common/messagebox.h"
+#include "skills/sheetfixture.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
-#include "skills/sheetfixture.h"
 
 #include <QTest>
 
@@ -32,36 +32,36 @@ private slots:
     void bothSheets_data() {
         QTest::addColumn<bool>("hero");
         QTest::addColumn<QString>("value");
-        QTest::addColumn<QStringList>("purse");
-        QTest::addColumn<QStringList>("paid");   // `attrib`'s purse afterwards
-        QTest::addColumn<QStringList>("twin");   // `equip`'s purse afterwards
-        QTest::addColumn<QString>("weight");     // the carried weight afterwards
+        QTest::addColumn<QStringList>("coins");
+        QTest::addColumn<QStringList>("paid"); // `attrib`'s coins afterwards
+        QTest::addColumn<QStringList>("twin"); // `equip`'s coins afterwards
+        QTest::addColumn<QString>("weight");   // the carried weight afterwards
         const QStringList workedExample{"2", "3", "25", "250"};
         const QStringList workedPaid{"1", "7", "5", "50"};
         QTest::newRow("copper, bronze, silver, then one gold broken")
             << true << "2" << workedExample << workedPaid << workedPaid << "7";
-        QTest::newRow("gold only") << true << "3" << QStringList{"2", "0", "0", "0"}
-                                   << QStringList{"0", "5", "0", "0"}
-                                   << QStringList{"0", "5", "0", "0"} << "1";
-        QTest::newRow("copper alone") << true << "" << QStringList{"0", "0", "0", "250"}
-                                      << QStringList{"0", "0", "0", "150"}
-                                      << QStringList{"0", "0", "0", "150"} << "15";
-        QTest::newRow("empty boxes stay empty") << true << "1" << QStringList{"1", "", "", ""}
-                                                << QStringList{"0", "5", "", ""}
-                                                << QStringList{"0", "5", "", ""} << "1";
-        QTest::newRow("no hero: the other sheet keeps its purse")
+        QTest::newRow("gold only")
+            << true << "3" << QStringList{"2", "0", "0", "0"} << QStringList{"0", "5", "0", "0"}
+            << QStringList{"0", "5", "0", "0"} << "1";
+        QTest::newRow("copper alone")
+            << true << "" << QStringList{"0", "0", "0", "250"} << QStringList{"0", "0", "0", "150"}
+            << QStringList{"0", "0", "0", "150"} << "15";
+        QTest::newRow("empty boxes stay empty")
+            << true << "1" << QStringList{"1", "", "", ""} << QStringList{"0", "5", "", ""}
+            << QStringList{"0", "5", "", ""} << "1";
+        QTest::newRow("no hero: the other sheet keeps its coins")
             << false << "" << QStringList{"1", "0", "0", "0"} << QStringList{"0", "9", "0", "0"}
             << QStringList{"1", "0", "0", "0"} << "1";
     }
     void bothSheets() {
         QFETCH(bool, hero);
         QFETCH(QString, value);
-        QFETCH(QStringList, purse);
+        QFETCH(QStringList, coins);
         QFETCH(QStringList, paid);
         QFETCH(QStringList, twin);
         QFETCH(QString, weight);
         Attrib& a = sheet::wiredAttrib();
-        sheet::setPurse(purse);
+        sheet::setPurse(coins);
         if (hero) sheet::loadHero(10, 10);
         sheet::tick(HeroType::Cavalier);
         a.survie[12]->setText(value);
@@ -71,8 +71,8 @@ private slots:
         a.psu[12]->click();
         QCOMPARE(a.survie[12]->text(), textnum::fmt(textnum::val(value) + 1));
         QCOMPARE(a.pointsarepartir->text(), u"6"_s);
-        QCOMPARE(sheet::purseOf(a), paid);
-        QCOMPARE(sheet::purseOf(equip()), twin);
+        QCOMPARE(sheet::purseOf(purse::Sheet::Attrib), paid);
+        QCOMPARE(sheet::purseOf(purse::Sheet::Equip), twin);
         QCOMPARE(perso().poidstransporte->text(), weight);
         QCOMPARE(equip().poidstransporte->text(), weight);
         QCOMPARE(coutpoint().points->caption(), u"1"_s);
@@ -100,7 +100,7 @@ private slots:
     // 5 bronze (weight 1) leaves 9 silver and 5 bronze (weight 2). The message box is answered
     // here so as to see the raise buttons while it shows.
     void loadLimit_data() {
-        QTest::addColumn<QStringList>("purse");
+        QTest::addColumn<QStringList>("coins");
         QTest::addColumn<QString>("load");
         QTest::addColumn<bool>("paid");
         const QStringList gold{"1", "0", "5", "0"};
@@ -108,14 +108,15 @@ private slots:
         QTest::newRow("heavier, up to the limit") << gold << "998" << true;
         QTest::newRow("already over, heavier") << gold << "1005" << false;
         QTest::newRow("already over, lighter") << QStringList{"0", "5", "0", "0"} << "1005" << true;
-        QTest::newRow("already over, as heavy") << QStringList{"0", "9", "0", "0"} << "1005" << true;
+        QTest::newRow("already over, as heavy")
+            << QStringList{"0", "9", "0", "0"} << "1005" << true;
     }
     void loadLimit() {
-        QFETCH(QStringList, purse);
+        QFETCH(QStringList, coins);
         QFETCH(QString, load);
         QFETCH(bool, paid);
         Attrib& a = sheet::wiredAttrib();
-        sheet::setPurse(purse);
+        sheet::setPurse(coins);
         equip().poidsequip[1]->setText(load);
         sheet::loadHero(10, 10);
         sheet::tick(HeroType::Cavalier);
@@ -135,8 +136,8 @@ private slots:
         QCOMPARE(enabledRaiseButtons(a), 50);
         if (paid) {
             QVERIFY(shown.empty());
-            QVERIFY(sheet::purseOf(a) != purse);
-            QCOMPARE(sheet::purseOf(equip()), sheet::purseOf(a));
+            QVERIFY(sheet::purseOf(purse::Sheet::Attrib) != coins);
+            QCOMPARE(sheet::purseOf(purse::Sheet::Equip), sheet::purseOf(purse::Sheet::Attrib));
             return;
         }
         QCOMPARE(int(shown.size()), 1);
@@ -144,8 +145,8 @@ private slots:
         QCOMPARE(shown[0].icon, MsgIcon::Exclamation);
         QCOMPARE(shown[0].title, QString());
         QCOMPARE(enabledDuringMessage, 0);
-        QCOMPARE(sheet::purseOf(a), purse);
-        QCOMPARE(sheet::purseOf(equip()), purse);
+        QCOMPARE(sheet::purseOf(purse::Sheet::Attrib), coins);
+        QCOMPARE(sheet::purseOf(purse::Sheet::Equip), coins);
         QCOMPARE(equip().poidstransporte->text(), textnum::fmt(textnum::val(load) + 1));
     }
 

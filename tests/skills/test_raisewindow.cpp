@@ -4,10 +4,10 @@
 #include "common/shared.h"
 #include "skills/costtables.h"
 #include "skills/raise.h"
+#include "skills/sheetfixture.h"
 #include "skills/skilltable.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
-#include "skills/sheetfixture.h"
 
 #include <QTest>
 
@@ -21,7 +21,8 @@ const SkillId sixiemeSens{Group::Survie, 12};
 
 QStringList allSkillValues(Attrib& a) {
     QStringList values;
-    for (const SkillRow& row : skillRows()) values << valueBox(a, row.id)->text();
+    for (const SkillRow& row : skillRows())
+        values << valueBox(a, row.id)->text();
     return values;
 }
 
@@ -48,7 +49,8 @@ private slots:
         QCOMPARE(d.objectName(), u"coutpoint"_s);
         QCOMPARE(d.windowTitle(), u"Evolution d'Aptitude"_s);
         QStringList captions;
-        for (const QLabel* l : d.findChildren<QLabel*>()) captions << l->text();
+        for (const QLabel* l : d.findChildren<QLabel*>())
+            captions << l->text();
         QVERIFY(captions.contains(u"L'augmentation d'1 degré de cette aptitude vous  coutera :"_s));
         QVERIFY(captions.contains(u"points"_s));
         QVERIFY(captions.contains(u"pièces d'argent"_s));
@@ -61,7 +63,7 @@ private slots:
     // " Sixième sens" from 9 to 10 as a cavalier: 2 points and 100 silver.
     void verdictAndAnswer_data() {
         QTest::addColumn<QString>("points");
-        QTest::addColumn<QStringList>("purse");
+        QTest::addColumn<QStringList>("coins");
         QTest::addColumn<QString>("refus"); // empty: affordable
         QTest::addColumn<QString>("answer");
         const QStringList rich{u"10"_s, u"0"_s, u"0"_s, u"0"_s};
@@ -69,10 +71,14 @@ private slots:
         const QStringList shortByOne{u"9"_s, u"9"_s, u"9"_s, u"99"_s};
         const QString noPoints = u"Vous n'avez pas suffisamment de points à répartir !"_s;
         const QString noMoney = u"Vous n'avez pas suffisamment d'argent !"_s;
-        QTest::newRow("accepted") << "5" << rich << "" << "accepter";
-        QTest::newRow("points and fortune just enough") << "2" << exact << "" << "accepter";
-        QTest::newRow("refused") << "5" << rich << "" << "refuser";
-        QTest::newRow("close box on an affordable raise") << "5" << rich << "" << "close";
+        QTest::newRow("accepted") << "5" << rich << ""
+                                  << "accepter";
+        QTest::newRow("points and fortune just enough") << "2" << exact << ""
+                                                        << "accepter";
+        QTest::newRow("refused") << "5" << rich << ""
+                                 << "refuser";
+        QTest::newRow("close box on an affordable raise") << "5" << rich << ""
+                                                          << "close";
         QTest::newRow("one point short") << "1" << rich << noPoints << "retour";
         QTest::newRow("one silver short") << "2" << shortByOne << noMoney << "retour";
         QTest::newRow("neither")
@@ -82,14 +88,14 @@ private slots:
     }
     void verdictAndAnswer() {
         QFETCH(QString, points);
-        QFETCH(QStringList, purse);
+        QFETCH(QStringList, coins);
         QFETCH(QString, refus);
         QFETCH(QString, answer);
         Attrib& a = sheet::wiredAttrib();
         sheet::tick(HeroType::Cavalier);
         a.survie[12]->setText(u"9"_s);
         a.pointsarepartir->setText(points);
-        sheet::setPurse(purse);
+        sheet::setPurse(coins);
 
         sheet::DialogAnswer reply(answer);
         a.psu[12]->click();
@@ -110,7 +116,7 @@ private slots:
         QCOMPARE(a.survie[12]->text(), raised ? u"10"_s : u"9"_s);
         QCOMPARE(a.pointsarepartir->text(),
                  raised ? textnum::fmt(textnum::val(points) - 2) : points);
-        if (!raised) QCOMPARE(sheet::purseOf(a), purse);
+        if (!raised) QCOMPARE(sheet::purseOf(purse::Sheet::Attrib), coins);
         QVERIFY(program->messages.shown.empty());
     }
 
@@ -121,17 +127,23 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("message"); // empty: nothing happens at all
         const int guerrier = int(HeroType::Guerrier);
-        QTest::newRow("18, minimums failed") << "pha1" << "18" << 5 << guerrier << "";
-        QTest::newRow("19") << "pha1" << "19" << 18 << guerrier << "";
-        QTest::newRow("negative") << "psu12" << "-3" << 18 << guerrier << "";
+        QTest::newRow("18, minimums failed") << "pha1"
+                                             << "18" << 5 << guerrier << "";
+        QTest::newRow("19") << "pha1"
+                            << "19" << 18 << guerrier << "";
+        QTest::newRow("negative") << "psu12"
+                                  << "-3" << 18 << guerrier << "";
         QTest::newRow("minimum")
-            << "pha1" << "4" << 10 << guerrier
+            << "pha1"
+            << "4" << 10 << guerrier
             << u"Valeurs minimum d'augmentation : Adresse = 11 ; Force = 12."_s;
         QTest::newRow("cap by adresse")
-            << "pha7" << "13" << 13 << guerrier
+            << "pha7"
+            << "13" << 13 << guerrier
             << u"La valeur de cette aptitude ne peut pas dépasser l'Adresse."_s;
         QTest::newRow("reserved to priests")
-            << "pso2" << "3" << 18 << guerrier << u"Aptitude réservée aux prêtres."_s;
+            << "pso2"
+            << "3" << 18 << guerrier << u"Aptitude réservée aux prêtres."_s;
     }
     void refusals() {
         QFETCH(QString, raise);
@@ -142,7 +154,8 @@ private slots:
         Attrib& a = sheet::wiredAttrib();
         sheet::loadHero(characteristics, characteristics);
         sheet::tick(HeroType(type));
-        for (const SkillRow& row : skillRows()) valueBox(a, row.id)->setText(value);
+        for (const SkillRow& row : skillRows())
+            valueBox(a, row.id)->setText(value);
         a.pointsarepartir->setText(u"100"_s);
         sheet::setPurse({u"100"_s, u""_s, u""_s, u""_s});
         const QStringList before = allSkillValues(a);
@@ -180,8 +193,8 @@ private slots:
 
         sheet::DialogAnswer reply(u"accepter"_s, [&] {
             button(a, second)->click();
-            captionsDuring = coutpoint().points->caption() + u"/"_s +
-                             coutpoint().prixpoints->caption();
+            captionsDuring =
+                coutpoint().points->caption() + u"/"_s + coutpoint().prixpoints->caption();
         });
         a.psu[12]->click();
         QCOMPARE(captionsDuring, u"1/10"_s);
@@ -189,11 +202,13 @@ private slots:
         after[int(skillRows().size()) - 2] = u"3"_s; // survie12
         QCOMPARE(allSkillValues(a), after);
         QCOMPARE(a.pointsarepartir->text(), u"9"_s);
-        QCOMPARE(sheet::purseOf(a), (QStringList{u"4"_s, u"0"_s, u"0"_s, u"0"_s}));
+        QCOMPARE(sheet::purseOf(purse::Sheet::Attrib),
+                 (QStringList{u"4"_s, u"0"_s, u"0"_s, u"0"_s}));
         QCOMPARE(coutpoint().prixpoints->caption(), u"0"_s);
     }
 
-    // After the close box the next raise gets a dialog of its own and is paid.
+    // After the close box the next raise gets a dialog of its own, and is paid even when the
+    // user switches to another sheet before answering.
     void closeBoxThenRaiseAgain() {
         Attrib& a = sheet::wiredAttrib();
         sheet::tick(HeroType::Cavalier);
@@ -206,9 +221,11 @@ private slots:
         }
         QVERIFY(!forms::isLoaded<Coutpoint>());
         QCOMPARE(a.survie[12]->text(), QString());
-        sheet::DialogAnswer accept(u"accepter"_s);
+        a.show();
+        sheet::DialogAnswer accept(u"accepter"_s, [&] { a.Equipement->click(); });
         a.psu[12]->click();
         QVERIFY(accept.seen.shown);
+        QVERIFY(!a.isVisible());
         QCOMPARE(a.survie[12]->text(), u"1"_s);
         QCOMPARE(a.pointsarepartir->text(), u"9"_s);
     }

@@ -1,10 +1,10 @@
 // The "E" buttons: the d20 against the row's own value box, and the result box's exact text.
 #include "common/chance.h"
 #include "common/messagebox.h"
+#include "skills/sheetfixture.h"
 #include "skills/skilltable.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
-#include "skills/sheetfixture.h"
 
 #include <QTest>
 
@@ -77,17 +77,6 @@ private slots:
                      u" Aptitude = "_s + QString::number(i));
         }
         QCOMPARE(program->messages.count(), int(rows.size()));
-    }
-
-    // A value past the tested value's range is a run-time error, shown, not a result.
-    void valueTooLarge() {
-        Attrib& a = sheet::wiredAttrib();
-        a.survie[13]->setText(u"40000"_s);
-        chance::script({rollOf(5)});
-        a.esu[13]->click();
-        QCOMPARE(program->messages.count(), 1);
-        QCOMPARE(program->messages.last().title, u"Erreur !"_s);
-        QCOMPARE(program->messages.last().icon, MsgIcon::Critical);
     }
 
 private:
