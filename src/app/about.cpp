@@ -31,4 +31,6 @@ About::About() : Form(QStringLiteral("about"), QStringLiteral("A propos d'Ambref
     setCentralWidget(central);
 }
 
-void About::ok_Click() { close(); }
+void About::ok_Click() {
+    close();
+}

@@ -5,11 +5,13 @@
 // What the program is, with a button that closes the window.
 class About : public Form {
     Q_OBJECT
-public:
+  public:
     About();
     void ok_Click();
 
     CommandButton* ok;
 };
 
-inline About& about() { return forms::get<About>(); }
+inline About& about() {
+    return forms::get<About>();
+}

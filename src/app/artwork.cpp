@@ -45,7 +45,8 @@ QPixmap splash() {
     QFont title(QStringLiteral("DejaVu Serif"), 40, QFont::Bold);
     p.setFont(title);
     p.setPen(QColor(0xf6, 0xc3, 0x4a));
-    p.drawText(QRect(220, 80, 250, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ambrefer"));
+    p.drawText(QRect(220, 80, 250, 70), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Ambrefer"));
     QFont subtitle(QStringLiteral("DejaVu Sans"), 11);
     p.setFont(subtitle);
     p.setPen(QColor(0xe8, 0xe0, 0xd0));

@@ -6,7 +6,7 @@
 // clicked.
 class Start : public Form {
     Q_OBJECT
-public:
+  public:
     Start();
     void Form_Load() override;
     void Image1_Click();
@@ -14,4 +14,6 @@ public:
     Label* Image1;
 };
 
-inline Start& start() { return forms::get<Start>(); }
+inline Start& start() {
+    return forms::get<Start>();
+}

@@ -2,6 +2,7 @@
 
 #include "app/splash.h"
 #include "common/chance.h"
+#include "common/eventboundary.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,11 +14,16 @@ void startProgram() {
     QApplication::setApplicationName(QStringLiteral("ambrefer"));
 
     // Qt's own texts (dialog buttons, context menus) in French whatever the system locale.
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_fr"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    static QTranslator* translator = nullptr;
+    if (!translator) {
+        translator = new QTranslator(qApp);
+        if (translator->load(QStringLiteral("qtbase_fr"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(translator);
+    }
 
     chance::seedFromEntropy();
-    start().show();
+    // The loads read the settings and the catalogues: an error there is shown, and the
+    // program still starts.
+    runEvent([] { start().show(); });
 }

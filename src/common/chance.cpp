@@ -1,6 +1,7 @@
 #include "common/chance.h"
 
 #include <QtGlobal>
+#include <array>
 #include <cmath>
 #include <deque>
 #include <optional>
@@ -10,7 +11,7 @@ namespace chance {
 namespace {
 
 std::mt19937_64& engine() {
-    static std::mt19937_64 e{std::random_device{}()};
+    static std::mt19937_64 e;
     return e;
 }
 
@@ -29,15 +30,33 @@ double rnd() {
         values->pop_front();
         return r;
     }
-    return std::uniform_real_distribution<double>(0.0, 1.0)(engine());
+    // The top 53 bits make a double that is never 1.
+    return static_cast<double>(engine()() >> 11) * 0x1.0p-53;
 }
 
-int dice(int faces) { return static_cast<int>(std::floor(faces * rnd() + 1)); }
+int dice(int faces) {
+    return static_cast<int>(std::floor(faces * rnd() + 1));
+}
 
-void seedFromEntropy() { engine().seed(std::random_device{}()); }
+void seedFromEntropy() {
+    std::random_device device;
+    std::array<std::random_device::result_type, 8> words;
+    for (auto& word : words)
+        word = device();
+    std::seed_seq seed(words.begin(), words.end());
+    engine().seed(seed);
+}
 
-void script(std::vector<double> values) { scripted() = std::deque<double>(values.begin(), values.end()); }
-void unscript() { scripted().reset(); }
-bool scriptExhausted() { return !scripted() || scripted()->empty(); }
+void script(std::vector<double> values) {
+    for (double r : values)
+        if (!(r >= 0 && r < 1)) qFatal("chance: a scripted random value %g is outside [0, 1)", r);
+    scripted() = std::deque<double>(values.begin(), values.end());
+}
+void unscript() {
+    scripted().reset();
+}
+bool scriptExhausted() {
+    return !scripted() || scripted()->empty();
+}
 
 } // namespace chance

@@ -8,13 +8,21 @@ double rnd(); // in [0, 1)
 
 // The whole part of faces x rnd() + 1.
 int dice(int faces);
-inline int d6() { return dice(6); }
-inline int d10() { return dice(10); }
-inline int d20() { return dice(20); }
+inline int d6() {
+    return dice(6);
+}
+inline int d10() {
+    return dice(10);
+}
+inline int d20() {
+    return dice(20);
+}
 
+// Once, at start-up.
 void seedFromEntropy();
 
-// Tests: the next rnd() values, in order. Running past the end aborts the test loudly.
+// Tests: the next rnd() values, in order, each in [0, 1). Running past the end aborts the
+// test loudly.
 void script(std::vector<double> values);
 void unscript();
 bool scriptExhausted();

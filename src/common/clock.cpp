@@ -1,5 +1,7 @@
 #include "common/clock.h"
 
+#include "common/eventboundary.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -21,24 +23,30 @@ std::function<void(double)>& spin() {
     return f;
 }
 
-// Quits the loop when the watched widget is hidden or closed.
-class HideWatcher : public QObject {
-public:
-    HideWatcher(QEventLoop& loop, QWidget* dialog, QWidget* waiter) : loop_(loop) {
+// Ends the wait once the dialog is really hidden (a minimised window gets a Hide event but
+// stays visible) or the waiting window is closed.
+class WaitWatcher : public QObject {
+  public:
+    WaitWatcher(QEventLoop& loop, QWidget* dialog, QWidget* waiter)
+        : loop_(loop), dialog_(dialog), waiter_(waiter) {
         dialog->installEventFilter(this);
         if (waiter) waiter->installEventFilter(this);
-        waiter_ = waiter;
+    }
+    ~WaitWatcher() override {
+        if (dialog_) dialog_->removeEventFilter(this);
+        if (waiter_) waiter_->removeEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const bool dialogHidden = watched != waiter_ && event->type() == QEvent::Hide;
-        const bool waiterClosed = watched == waiter_ && (event->type() == QEvent::Close ||
-                                                         event->type() == QEvent::Hide);
+        const bool dialogHidden =
+            watched == dialog_ && event->type() == QEvent::Hide && !dialog_->isVisible();
+        const bool waiterClosed = watched == waiter_ && event->type() == QEvent::Close;
         if (dialogHidden || waiterClosed) loop_.quit();
         return false;
     }
 
-private:
+  private:
     QEventLoop& loop_;
+    QPointer<QWidget> dialog_;
     QPointer<QWidget> waiter_;
 };
 
@@ -55,29 +63,35 @@ void spinWait(double seconds) {
     } else {
         QElapsedTimer elapsed;
         elapsed.start();
-        while (elapsed.elapsed() < seconds * 1000.0) QThread::msleep(5);
+        while (elapsed.elapsed() < seconds * 1000.0)
+            QThread::msleep(5);
     }
-    // What the wait was for (a light, a combat step) must show before the next one.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // What the wait was for (a light, a combat step) must show before the next one, and no
+    // other handler may run meanwhile: paint, and serve nothing else.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) window->repaint();
 }
 
-void setTimeSource(std::function<double()> source) { timeSource() = std::move(source); }
-void setSpinWait(std::function<void(double)> wait) { spin() = std::move(wait); }
+void setTimeSource(std::function<double()> source) {
+    timeSource() = std::move(source);
+}
+void setSpinWait(std::function<void(double)> wait) {
+    spin() = std::move(wait);
+}
 
 void waitWhileVisible(QWidget* dialog, QWidget* waiter) {
     if (!dialog || !dialog->isVisible()) return;
     QEventLoop loop;
-    QPointer<QWidget> guard(dialog);
-    QPointer<QWidget> waiterGuard(waiter);
-    HideWatcher watcher(loop, dialog, waiter);
+    WaitWatcher watcher(loop, dialog, waiter);
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     if (waiter) QObject::connect(waiter, &QObject::destroyed, &loop, &QEventLoop::quit);
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
     loop.exec();
-    if (guard) guard->removeEventFilter(&watcher);
-    if (waiterGuard) waiterGuard->removeEventFilter(&watcher);
+    leaveIfEnding();
 }
 
-void yield() { QApplication::processEvents(); }
+void yield() {
+    QApplication::processEvents();
+    leaveIfEnding();
+}
 
 } // namespace appclock

@@ -2,9 +2,9 @@
 
 #include "common/eventboundary.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QValidator>
+#include <QWheelEvent>
 
 namespace {
 
@@ -12,22 +12,33 @@ void fire(const Handler& handler) {
     if (handler) runEvent(handler);
 }
 
-// Refuses typing that would make the text longer than the limit, but lets the user shorten a
-// longer text that code wrote. The edit already holds the new text while it is validated, so
-// the text before the change is kept here.
+// Refuses typing that would make the text longer than the limit, and cuts a paste down to it,
+// but lets the user shorten a longer text that code wrote. Code writes are never limited: Qt
+// validates them too, but they are the only changes that leave the box unmodified.
 class LengthLimit : public QValidator {
-public:
-    LengthLimit(int limit, QLineEdit* edit)
-        : QValidator(edit), limit_(limit), before_(edit->text()) {
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { before_ = edit->text(); });
+  public:
+    LengthLimit(int limit, QLineEdit* edit) : QValidator(edit), limit_(limit), edit_(edit) {
+        // Read back rather than taken from the signal: a Change handler may have written
+        // the box again meanwhile.
+        connect(edit, &QLineEdit::textChanged, this, [this] { before_ = edit_->text(); });
+        before_ = edit->text();
     }
-    State validate(QString& input, int&) const override {
-        const bool grows = input.size() > before_.size();
-        return input.size() > limit_ && grows ? Invalid : Acceptable;
+    State validate(QString& input, int& cursor) const override {
+        if (!edit_->isModified() || input.size() <= limit_ || input.size() <= before_.size())
+            return Acceptable;
+        if (before_.size() >= limit_) return Invalid;
+        // What was just inserted ends at the cursor: keep its beginning, up to the limit.
+        const qsizetype excess = input.size() - limit_;
+        const qsizetype from = cursor - excess;
+        if (from < 0) return Invalid;
+        input.remove(from, excess);
+        cursor = static_cast<int>(from);
+        return input == before_ ? Invalid : Acceptable;
     }
 
-private:
+  private:
     int limit_;
+    QLineEdit* edit_;
     QString before_;
 };
 
@@ -40,9 +51,13 @@ TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] { fire(change_); });
 }
 
-double TextBox::value() const { return textnum::val(text()); }
+double TextBox::value() const {
+    return textnum::val(text());
+}
 
-void TextBox::setMaxLength(int length) { setValidator(new LengthLimit(length, this)); }
+void TextBox::setMaxLength(int length) {
+    setValidator(length > 0 ? new LengthLimit(length, this) : nullptr);
+}
 
 // --- MemoBox ---------------------------------------------------------------------------------
 
@@ -68,7 +83,10 @@ ComboBox::ComboBox(const QString& name, Style style, QWidget* parent) : QComboBo
     if (style == Style::Editable) {
         setEditable(true);
         setCompleter(nullptr);
-        lineEdit()->installEventFilter(this);
+        // Qt picks the entry matching the typed text on Enter and on focus loss, and calls it
+        // a choice from the list: only the list itself may choose.
+        disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+        disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
         connect(lineEdit(), &QLineEdit::textEdited, this, [this] { runChange(); });
     }
     setCurrentIndex(-1);
@@ -96,7 +114,8 @@ void ComboBox::addItem(const QString& item) {
     int at = count();
     if (sorted_) {
         at = 0;
-        while (at < count() && QString::compare(itemText(at), item, Qt::CaseInsensitive) <= 0) ++at;
+        while (at < count() && QString::compare(itemText(at), item, Qt::CaseInsensitive) <= 0)
+            ++at;
     }
     {
         const QSignalBlocker blocker(lineEdit());
@@ -116,17 +135,12 @@ void ComboBox::clearList() {
     if (isEditable() && !before.isEmpty()) runChange();
 }
 
-void ComboBox::runChange() { fire(change_); }
+void ComboBox::runChange() {
+    fire(change_);
+}
 
-void ComboBox::wheelEvent(QWheelEvent* event) { event->ignore(); }
-
-bool ComboBox::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the text part picks nothing: only a choice from the list is a Click.
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return QComboBox::eventFilter(watched, event);
+void ComboBox::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 // --- Option buttons --------------------------------------------------------------------------

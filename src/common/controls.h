@@ -25,38 +25,40 @@ using Handler = std::function<void()>;
 
 class TextBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TextBox(const QString& name, QWidget* parent = nullptr);
 
     double value() const; // leading numeric value of the text
     void setValue(double value) { setText(textnum::fmt(value)); }
-    void setMaxLength(int length); // typing only: code may write longer texts
+    // Typing only: code may write longer texts. 0 removes the limit.
+    void setMaxLength(int length);
     void onChange(Handler handler) { change_ = std::move(handler); }
 
-private:
+  private:
     Handler change_;
 };
 
 // A multi-line text box (the notes). Same Change rule as TextBox.
 class MemoBox : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit MemoBox(const QString& name, QWidget* parent = nullptr);
 
     QString text() const { return toPlainText(); }
     void setText(const QString& text);
     void onChange(Handler handler) { change_ = std::move(handler); }
 
-private:
+  private:
     QString last_;
     Handler change_;
 };
 
 class ComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     enum class Style { Editable, List };
-    explicit ComboBox(const QString& name, Style style = Style::Editable, QWidget* parent = nullptr);
+    explicit ComboBox(const QString& name, Style style = Style::Editable,
+                      QWidget* parent = nullptr);
 
     QString text() const;
     // Editable: writes the text (Change when it differs). List: selects the entry with this
@@ -72,11 +74,10 @@ public:
     void onChange(Handler handler) { change_ = std::move(handler); }
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-protected:
+  protected:
     void wheelEvent(QWheelEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void runChange();
     bool sorted_ = false;
     Handler change_;
@@ -87,18 +88,18 @@ class OptionButton;
 
 // Option buttons of one frame: at most one set, and none may be.
 class OptionGroup {
-public:
+  public:
     void add(OptionButton* button) { buttons_.push_back(button); }
     void clearExcept(OptionButton* kept);
     const std::vector<OptionButton*>& buttons() const { return buttons_; }
 
-private:
+  private:
     std::vector<OptionButton*> buttons_;
 };
 
 class OptionButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     OptionButton(const QString& name, const QString& caption, OptionGroup& group,
                  QWidget* parent = nullptr);
 
@@ -107,64 +108,64 @@ public:
     void setValue(bool selected);
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-protected:
+  protected:
     void nextCheckState() override;
 
-private:
+  private:
     OptionGroup& group_;
     Handler click_;
 };
 
 class CheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     CheckBox(const QString& name, const QString& caption, QWidget* parent = nullptr);
 
     bool value() const { return isChecked(); }
     void setValue(bool checked); // runs Click when the value changes
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-private:
+  private:
     Handler click_;
 };
 
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     Label(const QString& name, const QString& caption, QWidget* parent = nullptr);
 
     QString caption() const { return text(); }
     void setCaption(const QString& caption) { setText(caption); }
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Handler click_;
 };
 
 class CommandButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     CommandButton(const QString& name, const QString& caption, QWidget* parent = nullptr);
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-private:
+  private:
     Handler click_;
 };
 
 // A menu entry whose check mark only its handler sets.
 class MenuEntry : public QAction {
     Q_OBJECT
-public:
+  public:
     MenuEntry(const QString& name, const QString& caption, QObject* parent);
 
     bool checked() const { return mark_; }
     void setChecked(bool mark);
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-private:
+  private:
     bool mark_ = false;
     Handler click_;
 };

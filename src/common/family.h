@@ -10,5 +10,6 @@ template <class Control, int N> using Family = std::array<Control*, N + 1>;
 template <class Control, std::size_t M, class Make>
 void makeFamily(std::array<Control*, M>& family, const QString& prefix, Make make) {
     family[0] = nullptr;
-    for (std::size_t i = 1; i < M; ++i) family[i] = make(prefix + QString::number(i));
+    for (std::size_t i = 1; i < M; ++i)
+        family[i] = make(prefix + QString::number(i));
 }

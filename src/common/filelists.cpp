@@ -12,17 +12,6 @@ namespace {
 
 const QString kDriveCRootPath = QStringLiteral("C:\\");
 
-// Alphabetical as a French reader expects ("Épée" beside "Epieu", not after "Z"), case
-// ignored; names that differ only by case keep a fixed order.
-void sortNames(QStringList& names) {
-    QCollator collator(QLocale(QLocale::French, QLocale::France));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
-        const int order = collator.compare(a, b);
-        return order != 0 ? order < 0 : a < b;
-    });
-}
-
 // The drive form, with the case found on disk, of an existing folder; error 76 otherwise.
 QString existingFolder(const QString& drivePath) {
     const QString local = drivepath::toLocal(drivepath::normalise(drivePath));
@@ -58,7 +47,31 @@ bool wildcardMatch(QStringView pattern, QStringView name) {
     return p == pattern.size();
 }
 
+// The matching file names of a local folder; none when it has gone.
+QStringList filesIn(const QString& localFolder, const QString& pattern) {
+    QStringList names;
+    for (const QString& fileName : QDir(localFolder).entryList(QDir::Files | QDir::Hidden))
+        if (FileListBox::matches(pattern, fileName)) names.append(fileName);
+    sortNames(names);
+    return names;
+}
+
 } // namespace
+
+// Alphabetical as a French reader expects ("Épée" beside "Epieu", not after "Z"), case
+// ignored; names that differ only by case keep a fixed order.
+void sortNames(QStringList& names) {
+    QCollator collator(QLocale(QLocale::French, QLocale::France));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+QStringList matchingFiles(const QString& drivePath, const QString& pattern) {
+    return filesIn(drivepath::toLocal(existingFolder(drivePath)), pattern);
+}
 
 FileListBox::FileListBox(const QString& name, QWidget* parent)
     : QListWidget(parent), path_(kDriveCRootPath) {
@@ -77,13 +90,8 @@ void FileListBox::setPattern(const QString& pattern) {
 }
 
 void FileListBox::refresh() {
-    QStringList names;
-    const QDir folder(drivepath::toLocal(path_));
-    for (const QString& fileName : folder.entryList(QDir::Files | QDir::Hidden))
-        if (matches(pattern_, fileName)) names.append(fileName);
-    sortNames(names);
     clear();
-    addItems(names);
+    addItems(filesIn(drivepath::toLocal(path_), pattern_));
 }
 
 QString FileListBox::list(int index) const {

@@ -6,6 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+// Sorts names the way every list of the program shows them: French alphabetical order without
+// regard to case.
+void sortNames(QStringList& names);
+
+// The names of the files of a folder that match a pattern (see FileListBox::matches), sorted
+// as the lists show them. Error 76 when the folder does not exist.
+QStringList matchingFiles(const QString& drivePath, const QString& pattern);
+
 // The names (with extension, no folder) of the files of a folder that match a pattern,
 // sorted by name without regard to case and numbered from 0.
 class FileListBox : public QListWidget {

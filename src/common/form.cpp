@@ -1,11 +1,11 @@
 #include "common/form.h"
 
-#include "common/eventboundary.h"
-
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -17,9 +17,11 @@ std::map<std::type_index, Form*>& registry() {
     return forms;
 }
 
-std::function<void()>& endHandler() {
-    static std::function<void()> handler;
-    return handler;
+bool onSomeScreen(const QRect& frame) {
+    const auto screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&](QScreen* screen) {
+        return screen->availableGeometry().intersects(frame);
+    });
 }
 
 } // namespace
@@ -37,28 +39,35 @@ void Form::setVisible(bool visible) {
     }
 }
 
-int Form::leftTwips() const { return x() * twipsPerPixel; }
-int Form::topTwips() const { return y() * twipsPerPixel; }
+int Form::leftTwips() const {
+    return x() * twipsPerPixel;
+}
+int Form::topTwips() const {
+    return y() * twipsPerPixel;
+}
 
 void Form::moveTwips(int left, int top) {
-    QPoint at(left / twipsPerPixel, top / twipsPerPixel);
-    const QRect wanted(at, size());
-    bool onScreen = false;
-    for (QScreen* screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(wanted);
-    if (!onScreen) {
-        if (QScreen* primary = QGuiApplication::primaryScreen()) {
-            const QRect area = primary->availableGeometry();
-            at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - width())));
-            at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-        }
+    // Twips between two pixels fall on the pixel before, on either side of 0.
+    const auto pixels = [](int twips) {
+        return static_cast<int>(std::floor(static_cast<double>(twips) / twipsPerPixel));
+    };
+    QPoint at(pixels(left), pixels(top));
+    const QSize frame = frameGeometry().size();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary && !onSomeScreen(QRect(at, frame))) {
+        const QRect area = primary->availableGeometry();
+        const int lastX = std::max(area.left(), area.left() + area.width() - frame.width());
+        const int lastY = std::max(area.top(), area.top() + area.height() - frame.height());
+        at = QPoint(std::clamp(at.x(), area.left(), lastX), std::clamp(at.y(), area.top(), lastY));
     }
     move(at);
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    runEvent([this] { Form_Unload(); });
     event->accept();
+    // A window already discarded has been unloaded once; closing it again unloads nothing.
+    if (discarded_) return;
+    runEvent([this] { Form_Unload(); });
     forms::discard(this);
 }
 
@@ -69,9 +78,13 @@ Form* find(std::type_index type) {
     return it == registry().end() ? nullptr : it->second;
 }
 
-void put(std::type_index type, Form* form) { registry()[type] = form; }
+void put(std::type_index type, Form* form) {
+    registry()[type] = form;
+}
 
 void discard(Form* form) {
+    if (form->discarded_) return;
+    form->discarded_ = true;
     for (auto it = registry().begin(); it != registry().end(); ++it) {
         if (it->second == form) {
             registry().erase(it);
@@ -79,23 +92,16 @@ void discard(Form* form) {
         }
     }
     form->hide();
-    form->deleteLater();
+    afterHandlers([window = QPointer<Form>(form)] {
+        if (window) window->deleteLater();
+    });
 }
 
 void unloadAll() {
     auto forms = std::move(registry());
     registry().clear();
-    for (auto& [type, form] : forms) delete form;
+    for (auto& [type, form] : forms)
+        delete form;
 }
 
 } // namespace forms
-
-void endProgram() {
-    if (endHandler()) {
-        endHandler()();
-        return;
-    }
-    QCoreApplication::exit(0);
-}
-
-void setEndProgramHandler(std::function<void()> handler) { endHandler() = std::move(handler); }

@@ -2,13 +2,20 @@
 // A window of the program. It is created on first use, hidden, and its Form_Load runs then;
 // closing it by its close box runs Form_Unload and discards it, so the next use creates it
 // afresh. Windows are reached only through forms::get<W>() so that no pointer dangles.
+#include "common/eventboundary.h"
+
 #include <QMainWindow>
-#include <functional>
 #include <typeindex>
+
+class Form;
+
+namespace forms {
+void discard(Form* form); // forget it now, delete it once no handler runs any more
+} // namespace forms
 
 class Form : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Form(const QString& name, const QString& caption);
 
     virtual void Form_Load() {}
@@ -23,18 +30,23 @@ public:
     int topTwips() const;
     void moveTwips(int left, int top);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
+
+  private:
+    friend void forms::discard(Form* form);
+    bool discarded_ = false;
 };
 
 namespace forms {
 
 Form* find(std::type_index type);
 void put(std::type_index type, Form* form);
-void discard(Form* form); // forget it now, delete it once its events are done
-void unloadAll();         // deletes every window at once, running no unload handler
+void unloadAll(); // deletes every window at once, running no unload handler
 
-template <class W> bool isLoaded() { return find(typeid(W)) != nullptr; }
+template <class W> bool isLoaded() {
+    return find(typeid(W)) != nullptr;
+}
 
 template <class W> W& get() {
     if (Form* existing = find(typeid(W))) return static_cast<W&>(*existing);
@@ -46,8 +58,3 @@ template <class W> W& get() {
 }
 
 } // namespace forms
-
-// Ends the program at once, without running any other window's unload handler.
-void endProgram();
-// Tests replace the ending with a recorder; an empty function restores the real one.
-void setEndProgramHandler(std::function<void()> handler);

@@ -1,8 +1,12 @@
 #include "common/messagebox.h"
 
+#include "common/eventboundary.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -13,46 +17,72 @@ MessageBoxHandler& handler() {
 
 QMessageBox::Icon qtIcon(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::None: break;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The answer when the box went away with no button clicked (closed by the window system).
+MsgAnswer unanswered(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::OkCancel:
+    case MsgButtons::YesNoCancel:
+        break;
+    }
+    return MsgAnswer::Cancel;
 }
 
 MsgAnswer showReal(const MessageBoxRequest& request) {
     // CR LF in the program's texts is a line break on screen.
     QString shown = request.text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(qtIcon(request.icon), request.title, shown, QMessageBox::NoButton,
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    // The window system shows the program's name in place of an empty title: a blank is
+    // as empty as a title bar can be.
+    const QString title = request.title.isEmpty() ? QStringLiteral(" ") : request.title;
+    QMessageBox box(qtIcon(request.icon), title, shown, QMessageBox::NoButton,
                     QApplication::activeWindow());
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    QPushButton* yes = nullptr;
-    QPushButton* no = nullptr;
+    // A name or a description may hold "<": the text is never markup.
+    box.setTextFormat(Qt::PlainText);
+    std::vector<std::pair<QPushButton*, MsgAnswer>> answers;
+    auto add = [&](const QString& caption, QMessageBox::ButtonRole role, MsgAnswer answer) {
+        answers.emplace_back(box.addButton(caption, role), answer);
+    };
     switch (request.buttons) {
-    case MsgButtons::Ok: ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
-    case MsgButtons::OkCancel:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    case MsgButtons::Ok:
+        add(QStringLiteral("OK"), QMessageBox::AcceptRole, MsgAnswer::Ok);
         break;
-    case MsgButtons::YesNoCancel:
-        cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-        [[fallthrough]];
+    case MsgButtons::OkCancel:
+        add(QStringLiteral("OK"), QMessageBox::AcceptRole, MsgAnswer::Ok);
+        add(QStringLiteral("Annuler"), QMessageBox::RejectRole, MsgAnswer::Cancel);
+        break;
     case MsgButtons::YesNo:
-        yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    case MsgButtons::YesNoCancel:
+        add(QStringLiteral("Oui"), QMessageBox::YesRole, MsgAnswer::Yes);
+        add(QStringLiteral("Non"), QMessageBox::NoRole, MsgAnswer::No);
+        if (request.buttons == MsgButtons::YesNoCancel)
+            add(QStringLiteral("Annuler"), QMessageBox::RejectRole, MsgAnswer::Cancel);
         break;
     }
+    // The first button is the default one, as in every box of the program.
+    box.setDefaultButton(answers.front().first);
     box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    if (clicked == ok) return MsgAnswer::Ok;
-    if (clicked == yes) return MsgAnswer::Yes;
-    if (clicked == no) return MsgAnswer::No;
-    if (clicked == cancel || !clicked) return cancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
-    return MsgAnswer::Cancel;
+    leaveIfEnding();
+    for (const auto& [button, answer] : answers)
+        if (box.clickedButton() == button) return answer;
+    return unanswered(request.buttons);
 }
 
 } // namespace
@@ -64,4 +94,6 @@ MsgAnswer msgBox(const QString& text, MsgIcon icon, std::optional<QString> title
     return showReal(request);
 }
 
-void setMessageBoxHandler(MessageBoxHandler h) { handler() = std::move(h); }
+void setMessageBoxHandler(MessageBoxHandler h) {
+    handler() = std::move(h);
+}

@@ -103,7 +103,9 @@ void TextOutput::printLine(const QString& line) {
 
 void TextOutput::commit() {
     QSaveFile file(localPath_);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes_) == bytes_.size() && file.commit())
+    // Unbuffered: a buffered write that the disk cuts short is still committed as a success.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes_) == bytes_.size() && file.commit())
         return;
     // The folder may have gone since the file was opened.
     throw RuntimeError(folderExists(QFileInfo(localPath_)) ? 75 : 76);

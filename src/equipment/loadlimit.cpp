@@ -15,3 +15,12 @@ bool overLoadLimit() {
 void chargeMaximumDepassee() {
     msgBox(QStringLiteral("Charge maximum dépassée !"), MsgIcon::Exclamation, QString());
 }
+
+namespace {
+int heldDepth = 0;
+}
+
+LoadChecksHeld::LoadChecksHeld() { ++heldDepth; }
+LoadChecksHeld::~LoadChecksHeld() { --heldDepth; }
+
+bool loadChecksActive() { return heldDepth == 0 && heroLoaded(); }

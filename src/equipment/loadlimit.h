@@ -10,3 +10,17 @@ bool overLoadLimit();
 
 // "Charge maximum dépassée !", exclamation icon, empty title.
 void chargeMaximumDepassee();
+
+// While a whole hero or a whole payment is written into the sheets, the boxes' own load checks
+// and purse mirror wait: intermediate totals mean nothing, and the writer weighs once at the end.
+class LoadChecksHeld {
+public:
+    LoadChecksHeld();
+    ~LoadChecksHeld();
+    LoadChecksHeld(const LoadChecksHeld&) = delete;
+    LoadChecksHeld& operator=(const LoadChecksHeld&) = delete;
+};
+
+// Whether the boxes of a loaded hero check their load now: a hero is there and no writer holds
+// the checks back.
+bool loadChecksActive();

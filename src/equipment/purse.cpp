@@ -1,6 +1,5 @@
 #include "equipment/purse.h"
 
-#include "common/coinchecks.h"
 #include "equipment/equip.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
@@ -21,7 +20,7 @@ TextBox* coinBox(Sheet sheet, Coin coin) {
 }
 
 void coinChanged(Sheet sheet, Coin coin) {
-    if (!heroLoaded() || CoinChecksHeld::active()) return;
+    if (!loadChecksActive()) return;
     // Weighed with this sheet's coins: the twin still holds the purse as it was.
     if (sheet == Sheet::Attrib)
         poidstotalattrib();

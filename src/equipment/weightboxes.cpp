@@ -7,7 +7,7 @@
 
 void weightBoxChanged(TextBox& box) {
     if (box.text().isEmpty()) shared::objetligne[1].clear();
-    if (!heroLoaded()) return;
+    if (!loadChecksActive()) return;
     poidstotal();
     if (overLoadLimit()) {
         chargeMaximumDepassee();

@@ -2,7 +2,7 @@
 // weights.
 #include "hero/perso.h"
 
-#include "common/messagebox.h"
+#include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
 
 namespace {
@@ -63,10 +63,10 @@ void Perso::poids_Change(TextBox* weight) { checkLoad(weight); }
 
 void Perso::checkLoad(TextBox* changed) {
     // Without a hero there is no limit to hold.
-    if (force->text().isEmpty()) return;
+    if (!loadChecksActive()) return;
     poidstotal();
-    if (poidsmaximum->value() < poidstransporte->value()) {
-        msgBox(QStringLiteral("Charge maximum dépassée !"), MsgIcon::Exclamation, QString());
+    if (overLoadLimit()) {
+        chargeMaximumDepassee();
         changed->clear();
     }
 }

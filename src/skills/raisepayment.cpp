@@ -1,6 +1,5 @@
 #include "skills/raisepayment.h"
 
-#include "common/coinchecks.h"
 #include "common/money.h"
 #include "equipment/loadlimit.h"
 #include "equipment/purse.h"
@@ -29,7 +28,7 @@ CoinTexts textsOf(const Purse& paid) {
 }
 
 void writeCoins(purse::Sheet sheet, const CoinTexts& texts) {
-    const CoinChecksHeld held;
+    const LoadChecksHeld held;
     for (int i = 0; i < 4; ++i)
         purse::coinBox(sheet, purse::coins[i])->setText(texts[i]);
 }

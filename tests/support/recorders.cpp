@@ -5,6 +5,9 @@
 #include "common/form.h"
 #include "common/shared.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTest>
 #include <QtGlobal>
 
 MessageRecorder::MessageRecorder() {
@@ -17,11 +20,14 @@ MessageRecorder::MessageRecorder() {
     });
 }
 
-MessageRecorder::~MessageRecorder() { setMessageBoxHandler({}); }
+MessageRecorder::~MessageRecorder() {
+    setMessageBoxHandler({});
+}
 
 QStringList MessageRecorder::texts() const {
     QStringList list;
-    for (const auto& request : shown) list << request.text;
+    for (const auto& request : shown)
+        list << request.text;
     return list;
 }
 
@@ -34,7 +40,9 @@ EndRecorder::EndRecorder() {
     setEndProgramHandler([this] { ++ends; });
 }
 
-EndRecorder::~EndRecorder() { setEndProgramHandler({}); }
+EndRecorder::~EndRecorder() {
+    setEndProgramHandler({});
+}
 
 FreshProgram::FreshProgram() {
     forms::unloadAll();
@@ -48,4 +56,16 @@ FreshProgram::~FreshProgram() {
     chance::unscript();
     appclock::setSpinWait({});
     appclock::setTimeSource({});
+}
+
+void pickFromList(QComboBox* box, int index) {
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    const QModelIndex entry = list->model()->index(index, box->modelColumn());
+    list->scrollTo(entry);
+    const QPoint at = list->visualRect(entry).center();
+    QTest::mouseMove(list->viewport(), at);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (box->view()->isVisible())
+        qFatal("pickFromList: the list of %s stayed open", qPrintable(box->objectName()));
 }

@@ -8,7 +8,7 @@
 
 // Answers every message box (OK unless an answer was queued) and keeps what was shown.
 class MessageRecorder {
-public:
+  public:
     MessageRecorder();
     ~MessageRecorder();
     MessageRecorder(const MessageRecorder&) = delete;
@@ -25,7 +25,7 @@ public:
 
 // Counts the requests to end the program instead of ending it.
 class EndRecorder {
-public:
+  public:
     EndRecorder();
     ~EndRecorder();
     int ends = 0;
@@ -34,9 +34,15 @@ public:
 // A fresh program state for one test: every window unloaded, shared variables reset, chance
 // unscripted, messages recorded and the end of the program recorded.
 class FreshProgram {
-public:
+  public:
     FreshProgram();
     ~FreshProgram();
     MessageRecorder messages;
     EndRecorder end;
 };
+
+class QComboBox;
+
+// A user's choice from a combo box's list, made as the user makes it: the list is opened and
+// the entry clicked with the mouse.
+void pickFromList(QComboBox* box, int index);
