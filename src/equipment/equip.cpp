@@ -1,6 +1,7 @@
 #include "equipment/equip.h"
 
 #include "equipment/coinchange.h"
+#include "equipment/itemhandlers.h"
 #include "equipment/weightboxes.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
@@ -50,6 +51,7 @@ Equip::Equip() : Form(QStringLiteral("equip"), QStringLiteral("Equipement")) {
     arrange(central);
     setCentralWidget(central);
     connectHandlers();
+    connectItemHandlers(*this);
 }
 
 void Equip::connectHandlers() {

@@ -3,6 +3,7 @@
 #include "equipment/equip.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
+#include "skills/skillbuttons.h"
 
 Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     auto* central = new QWidget(this);
@@ -46,6 +47,7 @@ Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     arrange(central);
     setCentralWidget(central);
     connectHandlers();
+    connectSkillButtons(*this);
 }
 
 void Attrib::connectHandlers() {

@@ -5,7 +5,6 @@
 #include "support/testenv.h"
 
 #include "equipment/equip.h"
-#include "equipment/itemhandlers.h"
 #include "hero/perso.h"
 
 #include <QDir>
@@ -41,12 +40,10 @@ inline void writeCatalogue(const TestDriveC& drive) {
     QDir(drive.itemFolder()).mkdir(QStringLiteral("Lance.arm")); // a folder, not an item
 }
 
-// A fresh program over the catalogue: the equipment sheet with its item handlers, then the
-// hero sheet, whose load lists the items.
+// A fresh program over the catalogue: the hero sheet, whose load lists the items.
 struct CatalogueProgram {
     explicit CatalogueProgram(const TestDriveC& drive) {
         writeCatalogue(drive);
-        connectItemHandlers(equip());
         perso();
         program.messages.clear();
     }

@@ -7,7 +7,6 @@
 #include "hero/perso.h"
 #include "skills/attrib.h"
 #include "skills/coutpoint.h"
-#include "skills/skillbuttons.h"
 #include "skills/skillcontrols.h"
 #include "skills/skillrow.h"
 
@@ -17,12 +16,8 @@
 
 namespace sheet {
 
-// The skills sheet with its buttons wired as the program wires them.
-inline Attrib& wiredAttrib() {
-    Attrib& a = attrib();
-    connectSkillButtons(a);
-    return a;
-}
+// The skills sheet, its buttons wired by its own construction.
+inline Attrib& wiredAttrib() { return attrib(); }
 
 // Every characteristic at `value`, the load limit force x 100 on both sheets.
 inline void loadHero(int value, int force) {
