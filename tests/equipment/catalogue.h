@@ -5,6 +5,7 @@
 #include "support/testenv.h"
 
 #include "equipment/equip.h"
+#include "equipment/itemhandlers.h"
 #include "hero/perso.h"
 
 #include <QDir>
