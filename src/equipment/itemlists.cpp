@@ -38,8 +38,9 @@ template <class Family> std::vector<ComboBox*> members(const Family& family) {
 
 } // namespace
 
-ListingBatch::ListingBatch() {
+ListingBatch::ListingBatch(Report report) {
     if (openBatches++ == 0) batchReported = false;
+    if (report == Report::Never) batchReported = true;
 }
 
 ListingBatch::~ListingBatch() { --openBatches; }

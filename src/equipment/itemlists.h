@@ -13,10 +13,12 @@ class ComboBox;
 void rafraichlistes();
 
 // While one exists, a missing folder file is reported once, however many listings run: a
-// filter or the start-up lists several patterns in a row for one action.
+// filter or the start-up lists several patterns in a row for one action. A silent batch
+// reports nothing: clearing the hero empties every item box and has nothing to list.
 class ListingBatch {
 public:
-    ListingBatch();
+    enum class Report { Once, Never };
+    explicit ListingBatch(Report report = Report::Once);
     ~ListingBatch();
     ListingBatch(const ListingBatch&) = delete;
     ListingBatch& operator=(const ListingBatch&) = delete;

@@ -1,6 +1,7 @@
 #include "hero/effacefiche.h"
 
 #include "equipment/equip.h"
+#include "equipment/itemlists.h"
 #include "hero/perso.h"
 #include "skills/attrib.h"
 
@@ -77,6 +78,9 @@ void clearEquipmentSheet() {
 } // namespace
 
 void effacefiche() {
+    // Emptying the item boxes refreshes the item listers; a missing folder file is no news
+    // worth a message while the hero is being cleared.
+    const ListingBatch silent(ListingBatch::Report::Never);
     clearHeroSheet();
     clearSkillsSheet();
     clearEquipmentSheet();

@@ -2,6 +2,7 @@
 
 #include "common/messagebox.h"
 #include "common/runtimeerror.h"
+#include "equipment/itemlists.h"
 #include "equipment/loadlimit.h"
 #include "hero/perso.h"
 #include "hero/poidstotal.h"
@@ -63,6 +64,8 @@ void chargeHeros() {
     {
         // Weighing a hero half written would refuse weights that the whole hero can carry.
         const LoadChecksHeld held;
+        // Every item box written refreshes the item listers: one warning for the whole hero.
+        const ListingBatch batch;
         applyHero(hero);
     }
     poidstotal();

@@ -12,6 +12,7 @@
 #include "herofile/settings.h"
 #include "skills/attrib.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -176,6 +177,20 @@ private slots:
         QCOMPARE(program->messages.last().icon, MsgIcon::Exclamation);
         QCOMPARE(program->messages.last().title, QString());
         QCOMPARE(QDir(drive->root()).entryList({"*.af"}, QDir::Files), QStringList());
+    }
+
+    // Without "c:\objets.ini" every item box written refreshes the listers in vain.
+    void missingItemFolderFileIsToldOnceOrNotAtAll() {
+        save(warrior(QStringLiteral("Sans"), 4, 10));
+        QFile::remove(drive->root() + QStringLiteral("/objets.ini"));
+        effacefiche();
+        QCOMPARE(program->messages.count(), 0); // clearing the hero says nothing
+
+        choose(QStringLiteral("Sans"));
+        QCOMPARE(program->messages.count(), 1);
+        QVERIFY(program->messages.last().text.startsWith(
+            QStringLiteral("fichier 'c:\\objets.ini' introuvable !")));
+        QCOMPARE(equip().poidsequip[1]->text(), QStringLiteral("10"));
     }
 
     void listFollowsSavesAndTheFolder() {
