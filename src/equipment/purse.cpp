@@ -19,6 +19,16 @@ TextBox* coinBox(Sheet sheet, Coin coin) {
     return sheet == Sheet::Attrib ? attrib().coinBox(coin) : equip().coinBox(coin);
 }
 
+TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextBox* copper) {
+    switch (coin) {
+    case Coin::Or: return gold;
+    case Coin::Argent: return silver;
+    case Coin::Bronze: return bronze;
+    case Coin::Cuivre: break;
+    }
+    return copper;
+}
+
 void coinChanged(Sheet sheet, Coin coin) {
     if (!loadChecksActive()) return;
     // Weighed with this sheet's coins: the twin still holds the purse as it was.

@@ -18,6 +18,9 @@ enum class Sheet { Attrib, Equip };
 
 TextBox* coinBox(Sheet sheet, Coin coin);
 
+// The box of `coin` among one sheet's four coin boxes.
+TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextBox* copper);
+
 // The `piecesor_Change` .. `piecescuivre_Change` handling of either sheet.
 void coinChanged(Sheet sheet, Coin coin);
 

@@ -58,17 +58,7 @@ void Attrib::connectHandlers() {
 }
 
 TextBox* Attrib::coinBox(purse::Coin coin) const {
-    switch (coin) {
-    case purse::Coin::Or:
-        return piecesor;
-    case purse::Coin::Argent:
-        return piecesargent;
-    case purse::Coin::Bronze:
-        return piecesbronze;
-    case purse::Coin::Cuivre:
-        break;
-    }
-    return piecescuivre;
+    return purse::boxOf(coin, piecesor, piecesargent, piecesbronze, piecescuivre);
 }
 
 void Attrib::personnage_Click() {

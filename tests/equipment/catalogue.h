@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QTest>
 #include <QStringList>
+#include <optional>
 
 inline void writeItem(const TestDriveC& drive, const QString& fileName, const QStringList& lines) {
     QByteArray bytes;
@@ -49,6 +50,23 @@ struct CatalogueProgram {
         program.messages.clear();
     }
     FreshProgram program;
+};
+
+// What a test class over the catalogue holds: a new drive and program for each test function,
+// started by its init() and ended by its cleanup().
+struct CatalogueFixture {
+    std::optional<TestDriveC> drive;
+    std::optional<CatalogueProgram> program;
+
+    void start() {
+        drive.emplace();
+        program.emplace(*drive);
+    }
+    void stop() {
+        program.reset();
+        drive.reset();
+    }
+    MessageRecorder& messages() { return program->program.messages; }
 };
 
 inline QStringList listOf(const ComboBox* box) {

@@ -8,22 +8,11 @@
 #include <QFile>
 #include <optional>
 
-class TestItemLists : public QObject {
+class TestItemLists : public QObject, private CatalogueFixture {
     Q_OBJECT
-    std::optional<TestDriveC> drive;
-    std::optional<CatalogueProgram> program;
-
-    MessageRecorder& messages() { return program->program.messages; }
-
 private slots:
-    void init() {
-        drive.emplace();
-        program.emplace(*drive);
-    }
-    void cleanup() {
-        program.reset();
-        drive.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void startUpFillsEverySlotKind() {
         Perso& hero = perso();

@@ -18,22 +18,11 @@ const QString incorrect = QStringLiteral("Objet incorrect dans le répertoire de
 
 } // namespace
 
-class TestItemWeight : public QObject {
+class TestItemWeight : public QObject, private CatalogueFixture {
     Q_OBJECT
-    std::optional<TestDriveC> drive;
-    std::optional<CatalogueProgram> program;
-
-    MessageRecorder& messages() { return program->program.messages; }
-
 private slots:
-    void init() {
-        drive.emplace();
-        program.emplace(*drive);
-    }
-    void cleanup() {
-        program.reset();
-        drive.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void lineWeightOfEachKind_data() {
         QTest::addColumn<QString>("name");

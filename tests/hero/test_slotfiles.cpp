@@ -14,22 +14,11 @@ QStringList texts(const std::vector<TextBox*>& boxes) {
 
 } // namespace
 
-class TestSlotFiles : public QObject {
+class TestSlotFiles : public QObject, private CatalogueFixture {
     Q_OBJECT
-    std::optional<TestDriveC> drive;
-    std::optional<CatalogueProgram> program;
-
-    MessageRecorder& messages() { return program->program.messages; }
-
 private slots:
-    void init() {
-        drive.emplace();
-        program.emplace(*drive);
-    }
-    void cleanup() {
-        program.reset();
-        drive.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void filledAndEmptied_data() {
         QTest::addColumn<QString>("kind");
