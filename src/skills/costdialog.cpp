@@ -13,17 +13,28 @@ QString coutpointHeading() {
     return u"L'augmentation d'1 degré de cette aptitude vous  coutera :"_s;
 }
 
+QString refusText(CostVerdict verdict) {
+    switch (verdict) {
+    case CostVerdict::Affordable:
+        break;
+    case CostVerdict::NoPointsNorMoney:
+        return u"Vous n'avez pas suffisamment de points à répartir et d'argent !!"_s;
+    case CostVerdict::NoPoints:
+        return u"Vous n'avez pas suffisamment de points à répartir !"_s;
+    case CostVerdict::NoMoney:
+        return u"Vous n'avez pas suffisamment d'argent !"_s;
+    }
+    return {};
+}
+
 CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost, const Purse& purse) {
     const bool enoughPoints = textnum::val(pointsarepartir) >= cost.points;
     const bool enoughMoney = fortune(purse) >= cost.price;
-    if (enoughPoints && enoughMoney) return {CostVerdict::Affordable, true, {}};
-    if (!enoughPoints && !enoughMoney)
-        return {CostVerdict::NoPointsNorMoney, false,
-                u"Vous n'avez pas suffisamment de points à répartir et d'argent !!"_s};
-    if (!enoughPoints)
-        return {CostVerdict::NoPoints, false,
-                u"Vous n'avez pas suffisamment de points à répartir !"_s};
-    return {CostVerdict::NoMoney, false, u"Vous n'avez pas suffisamment d'argent !"_s};
+    const CostVerdict verdict = enoughPoints && enoughMoney ? CostVerdict::Affordable
+                                : enoughPoints              ? CostVerdict::NoMoney
+                                : enoughMoney               ? CostVerdict::NoPoints
+                                                            : CostVerdict::NoPointsNorMoney;
+    return {verdict, verdict == CostVerdict::Affordable, refusText(verdict)};
 }
 
 } // namespace skills

@@ -10,6 +10,11 @@ QString coutpointTitle();   // "Evolution d'Aptitude"
 QString coutpointHeading(); // the static label above the two figures
 
 enum class CostVerdict { Affordable, NoPointsNorMoney, NoPoints, NoMoney };
+inline constexpr CostVerdict shortages[] = {CostVerdict::NoPointsNorMoney, CostVerdict::NoPoints,
+                                            CostVerdict::NoMoney};
+
+// What `coutpoint.refus` says the hero lacks; empty when the raise is affordable.
+QString refusText(CostVerdict verdict);
 
 struct CostDialogState {
     CostVerdict verdict = CostVerdict::Affordable;

@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 Coutpoint::Coutpoint() : Form(u"coutpoint"_s, skills::coutpointTitle()) {
@@ -37,6 +39,12 @@ Coutpoint::Coutpoint() : Form(u"coutpoint"_s, skills::coutpointTitle()) {
     QPalette red = refus->palette();
     red.setColor(QPalette::Text, Qt::red);
     refus->setPalette(red);
+    // The longest shortage must read whole, its start included.
+    int widest = 0;
+    for (skills::CostVerdict shortage : skills::shortages)
+        widest =
+            std::max(widest, refus->fontMetrics().horizontalAdvance(skills::refusText(shortage)));
+    refus->setMinimumWidth(widest + 2 * refus->fontMetrics().height());
     column->addWidget(refus);
 
     auto* buttons = new QHBoxLayout;

@@ -56,6 +56,7 @@ struct DialogSeen {
     bool shown = false;
     QString points, prixpoints, refus;
     bool refusShown = false, accepterShown = false, refuserShown = false, retourShown = false;
+    bool refusReadsWhole = false; // the box is wider than its text
 };
 
 // Answers the next cost dialog as soon as the raise waits for it: "accepter", "refuser",
@@ -76,6 +77,8 @@ public:
             seen.accepterShown = !d.accepter->isHidden();
             seen.refuserShown = !d.refuser->isHidden();
             seen.retourShown = !d.retour->isHidden();
+            seen.refusReadsWhole =
+                d.refus->fontMetrics().horizontalAdvance(seen.refus) < d.refus->width();
             if (during) during();
             reply_.start(1);
         });

@@ -106,6 +106,7 @@ private slots:
         QCOMPARE(seen.refus, refus);
         const bool affordable = refus.isEmpty();
         QCOMPARE(seen.refusShown, !affordable);
+        QVERIFY(seen.refusReadsWhole);
         QCOMPARE(seen.retourShown, !affordable);
         QCOMPARE(seen.accepterShown, affordable);
         QCOMPARE(seen.refuserShown, affordable);
