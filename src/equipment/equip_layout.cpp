@@ -74,6 +74,11 @@ QGroupBox* linesFrame(Equip& sheet, QWidget* parent) {
         columns->addWidget(sheet.equip[line], row, column);
         columns->addWidget(sheet.poidsequip[line], row, column + 1);
     }
+    // The Tab key goes across each line, its item then its weight, as on the clothing side.
+    for (int line = 1; line <= 24; ++line) {
+        QWidget::setTabOrder(sheet.equip[line], sheet.poidsequip[line]);
+        if (line < 24) QWidget::setTabOrder(sheet.poidsequip[line], sheet.equip[line + 1]);
+    }
     columns->setColumnStretch(0, 1);
     columns->setColumnStretch(3, 1);
     columns->setColumnMinimumWidth(2, sheet.fontMetrics().height());

@@ -30,6 +30,28 @@ QStringList weightBoxNames() {
 class TestWeightBoxes : public QObject {
     Q_OBJECT
 private slots:
+    // Tab goes from an item to its weight box, then to the next item, on both sides.
+    void tabReachesEachWeightAfterItsItem() {
+        TestDriveC drive;
+        FreshProgram program;
+        Equip& e = equip();
+        e.show();
+        QVERIFY(QTest::qWaitForWindowActive(&e));
+        QList<QWidget*> expected;
+        for (int i = 1; i <= 16; ++i)
+            expected << e.vetement[i] << e.poidsvetement[i];
+        for (int i = 1; i <= 24; ++i)
+            expected << e.equip[i] << e.poidsequip[i];
+        expected.front()->setFocus();
+        for (qsizetype n = 1; n < expected.size(); ++n) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable list takes the focus in its own line edit.
+            QVERIFY2(focus == expected[n] || focus->parentWidget() == expected[n],
+                     qPrintable(expected[n]->objectName()));
+        }
+    }
+
     void everyBox_data() {
         QTest::addColumn<QString>("name");
         for (const QString& name : weightBoxNames())
