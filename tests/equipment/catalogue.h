@@ -33,6 +33,7 @@ inline void writeCatalogue(const TestDriveC& drive) {
     writeItem(drive, "Mandragore.pla", {"Mandragore", "racine", "", "", "", "", "30", "PO"});
     writeItem(drive, "Philtre.pot", {"Philtre", "soigne", "", "", "", "3", "10", "PO"});
     writeItem(drive, "Venin.poi", {"Venin", "tue", "", "", "", "1", "50", "PO"});
+    writeItem(drive, "Fiole... vide.pot", {"Fiole... vide", "", "", "", "", "2", "1", "PC"});
     writeItem(drive, "Corde.equ", {"Corde", "10", "1", "PA"});
     writeItem(drive, "Anneau.bij", {"Anneau", "Or, rubis", "1", "90", "PO"});
     writeItem(drive, "Grimoire.liv", {"Grimoire", "Sorts \"anciens\"", "12", "70", "PO"});
