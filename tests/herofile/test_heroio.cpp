@@ -110,6 +110,8 @@ private slots:
     void cleanup() {
         program.reset();
         drive.reset();
+        // The settings outlive the windows: the next test starts from the folder of a new install.
+        settings::current() = settings::Settings{};
     }
 
     void savedHeroComesBackWhole() {
@@ -227,6 +229,17 @@ private slots:
         QCOMPARE(program->messages.last().icon, MsgIcon::Exclamation);
         QCOMPARE(program->messages.last().title, QString());
         QCOMPARE(QDir(drive->root()).entryList({"*.af"}, QDir::Files), QStringList());
+    }
+
+    // A save that cannot be written says why and is never taken for done: the list stays.
+    void saveIntoAFolderThatHasGone() {
+        settings::current().heroFolder = QStringLiteral("C:\\parti\\");
+        save(warrior(QStringLiteral("Perdu"), 4, 10));
+        QCOMPARE(program->messages.texts(), QStringList{QStringLiteral("Chemin d'accès introuvable")});
+        QCOMPARE(program->messages.last().title, QStringLiteral("Erreur !"));
+        QCOMPARE(program->messages.last().icon, MsgIcon::Critical);
+        QCOMPARE(perso().nom->listCount(), 0);
+        QVERIFY(!QDir(drive->root() + QStringLiteral("/parti")).exists());
     }
 
     // Without "c:\objets.ini" every item box written refreshes the listers in vain.
