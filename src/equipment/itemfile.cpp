@@ -6,10 +6,10 @@
 
 namespace {
 
-// A name is a file name: anything that would climb or change folders names no item.
+// A name is a file name: a separator would lead into another folder. Dots are the name's own
+// ("Fiole..."): with the kind's extension after them they never make a ".." of the path.
 bool isPlainName(const QString& name) {
-    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') &&
-           !name.contains(QStringLiteral(".."));
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\');
 }
 
 } // namespace

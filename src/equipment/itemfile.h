@@ -7,8 +7,8 @@
 #include <functional>
 
 // Opens an item file, taking a file number into `numfichier`. A name that is empty or holds
-// "/", "\" or ".." names no item: error 53, like a missing file; other failures raise the
-// file's own error.
+// "/" or "\" names no item: error 53, like a missing file; other failures raise the file's
+// own error.
 TextInput openItemFile(const QString& name, const QString& extension);
 
 // Reads lines 1 to `count` whole into `objetligne1` onward and answers them; error 62 when the

@@ -82,10 +82,14 @@ void Perso::munition_Click(int slot) {
     if (error) {
         for (TextBox* box : munitionCompanions(slot)) box->clear();
     } else {
+        const double batch = textnum::val(lines.at(1));
         const double count = textnum::val(lines.at(2));
         // A count of 0 holds no piece to weigh.
-        poidsunitaire[slot]->setValue(count == 0 ? 0 : textnum::val(lines.at(1)) / count);
+        poidsunitaire[slot]->setValue(count == 0 ? 0 : batch / count);
         quantite[slot]->setText(lines.at(2));
+        // A unit weight such as 5 / 3 is written rounded, and its product misses the file's
+        // figure by a last digit: the batch, once carried, weighs what the file says.
+        if (count != 0 && !quantite[slot]->text().isEmpty()) poidsmunition[slot]->setValue(batch);
     }
     erreurobjet(error);
 }

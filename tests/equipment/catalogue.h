@@ -26,6 +26,7 @@ inline void writeCatalogue(const TestDriveC& drive) {
     writeItem(drive, "Dague.arm", {"Dague", "0", "1", "4"}); // ends before its weight
     writeItem(drive, "Arc, court.ard", {"Arc, court", "1", "3", "40", "30", "12", "PO"});
     writeItem(drive, "Flèches.mun", {"Flèches", "20", "10", "5", "PA"});
+    writeItem(drive, "Carreaux.mun", {"Carreaux", "5", "3", "2", "PA"});
     writeItem(drive, "Bouclier.PRO", {"Bouclier", "2", "1", "100", "20", "PO"});
     writeItem(drive, "Cape.hab", {"Cape", "15", "3", "PA"});
     writeItem(drive, "Chapeau.hab", {"Chapeau"}); // only its name
@@ -33,6 +34,7 @@ inline void writeCatalogue(const TestDriveC& drive) {
     writeItem(drive, "Mandragore.pla", {"Mandragore", "racine", "", "", "", "", "30", "PO"});
     writeItem(drive, "Philtre.pot", {"Philtre", "soigne", "", "", "", "3", "10", "PO"});
     writeItem(drive, "Venin.poi", {"Venin", "tue", "", "", "", "1", "50", "PO"});
+    writeItem(drive, "Fiole... vide.pot", {"Fiole... vide", "", "", "", "", "2", "1", "PC"});
     writeItem(drive, "Corde.equ", {"Corde", "10", "1", "PA"});
     writeItem(drive, "Anneau.bij", {"Anneau", "Or, rubis", "1", "90", "PO"});
     writeItem(drive, "Grimoire.liv", {"Grimoire", "Sorts \"anciens\"", "12", "70", "PO"});

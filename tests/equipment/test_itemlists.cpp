@@ -22,11 +22,11 @@ private slots:
             QCOMPARE(listOf(hero.distance[i]), QStringList{"Arc, court"});
             QCOMPARE(listOf(hero.protection[i]), QStringList{"Bouclier"});
         }
-        for (int i = 1; i <= 2; ++i) QCOMPARE(listOf(hero.munition[i]), QStringList{"Flèches"});
+        for (int i = 1; i <= 2; ++i) QCOMPARE(listOf(hero.munition[i]), (QStringList{"Carreaux", "Flèches"}));
         for (int i = 1; i <= 16; ++i)
             QCOMPARE(listOf(equip().vetement[i]), (QStringList{"Cape", "Chapeau"}));
         QVERIFY(equip().Option[4]->value());
-        QCOMPARE(listOf(equip().equip[1]).size(), 19); // every file of the folder
+        QCOMPARE(listOf(equip().equip[1]).size(), 21); // every file of the folder
     }
 
     void filters_data() {
@@ -34,21 +34,25 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("lastPattern");
         QTest::newRow("arm, ard, mun, pro")
-            << 1 << QStringList{"Arc, court", "Bouclier", "Dague", "Epée longue", "Flèches", "Hache"}
+            << 1
+            << QStringList{"Arc, court", "Bouclier", "Carreaux", "Dague", "Epée longue", "Flèches",
+                           "Hache"}
             << "*.pro";
         QTest::newRow("pla, pot, poi, liv")
-            << 2 << QStringList{"Grimoire", "Mandragore", "Philtre", "Venin"} << "*.liv";
+            << 2 << QStringList{"Fiole... vide", "Grimoire", "Mandragore", "Philtre", "Venin"}
+            << "*.liv";
         QTest::newRow("hab, prv, equ, bij")
             << 3 << QStringList{"Anneau", "Cape", "Chapeau", "Corde", "Hache", "Lance", "Pain"}
             << "*.bij";
         // Every file: a name without extension loses four characters, or is kept whole when
         // shorter; an item of two kinds comes twice.
         QTest::newRow("Tout") << 4
-                              << QStringList{"Anneau",  "Arc, court", "Bouclier",   "Cape",
-                                             "Chapeau", "Corde",      "Dague",      "Epée longue",
-                                             "Flèches", "Grimoire",   "Hache",      "Hache",
-                                             "Lance",   "Lant",       "Mandragore", "Pain",
-                                             "Philtre", "Sac",        "Venin"}
+                              << QStringList{"Anneau",   "Arc, court",    "Bouclier", "Cape",
+                                             "Carreaux", "Chapeau",       "Corde",    "Dague",
+                                             "Epée longue", "Fiole... vide", "Flèches", "Grimoire",
+                                             "Hache",    "Hache",         "Lance",    "Lant",
+                                             "Mandragore", "Pain",        "Philtre",  "Sac",
+                                             "Venin"}
                               << "*.*";
     }
     void filters() {
@@ -82,11 +86,26 @@ private slots:
         QCOMPARE(messages().count(), 0);
     }
 
+    // Names are cut by length, not at a dot: a four-letter extension keeps its dot, and a file
+    // named only ".arm" gives an empty entry. Neither may disturb the lines.
+    void oddFileNamesUnderTout() {
+        writeItem(*drive, "Carte.html", {"Carte"});
+        writeItem(*drive, ".arm", {".arm"});
+        equip().equip[2]->setText(QStringLiteral("Corde"));
+        equip().Option[4]->setValue(true);
+        const QStringList offered = listOf(equip().equip[1]);
+        QVERIFY(offered.contains(QStringLiteral("Carte.")));
+        QVERIFY(offered.contains(QString()));
+        QCOMPARE(equip().equip[1]->text(), QString());
+        QCOMPARE(equip().equip[2]->text(), QStringLiteral("Corde"));
+        QCOMPARE(messages().count(), 0);
+    }
+
     void editorReloadedOnTheWay() {
         saisie().close();
         equip().Option[2]->setValue(true);
         QCOMPARE(listOf(equip().equip[1]),
-                 (QStringList{"Grimoire", "Mandragore", "Philtre", "Venin"}));
+                 (QStringList{"Fiole... vide", "Grimoire", "Mandragore", "Philtre", "Venin"}));
         QCOMPARE(saisie().fichier->pattern(), QStringLiteral("*.liv"));
     }
 
@@ -111,7 +130,7 @@ private slots:
         QCOMPARE(messages().last().icon, MsgIcon::Exclamation);
         QCOMPARE(messages().last().title, programTitle);
         // The listers keep the folder they had, and the work goes on there.
-        if (action == 1) QCOMPARE(listOf(equip().equip[1]).size(), 6);
+        if (action == 1) QCOMPARE(listOf(equip().equip[1]).size(), 7);
         if (action == 2) QCOMPARE(equip().poidsvetement[1]->text(), QStringLiteral("15"));
     }
 };

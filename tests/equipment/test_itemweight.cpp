@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("provisions") << "Pain" << "5" << 6;
         QTest::newRow("plant") << "Mandragore" << "0" << 7;
         QTest::newRow("potion") << "Philtre" << "3" << 8;
+        QTest::newRow("dots in the name") << "Fiole... vide" << "2" << 8;
         QTest::newRow("poison") << "Venin" << "1" << 9;
         QTest::newRow("folder named like a weapon") << "Lance" << "7" << 10;
         QTest::newRow("jewel, comma in the description") << "Anneau" << "1" << 11;
@@ -60,6 +61,7 @@ private slots:
         QTest::newRow("no file of any kind") << "Inconnu" << inexistant;
         QTest::newRow("file ends before its weight") << "Dague" << incorrect;
         QTest::newRow("name climbing folders") << "../objets/Cape" << inexistant;
+        QTest::newRow("two dots alone") << ".." << inexistant;
         QTest::newRow("name with a folder") << "sous\\Cape" << inexistant;
         QTest::newRow("empty name") << "" << inexistant;
     }

@@ -31,6 +31,9 @@ private slots:
             << "distance" << 3 << "Arc, court" << QStringList{"1", "3", "40", "30"};
         QTest::newRow("ammunition: unit weight, count, batch")
             << "munition" << 1 << "Flèches" << QStringList{"2", "10", "20"};
+        // A third of 5 cannot be written whole: the batch still weighs the file's 5.
+        QTest::newRow("ammunition: a unit weight without end")
+            << "munition" << 2 << "Carreaux" << QStringList{"1.66666666666667", "3", "5"};
         QTest::newRow("protection") << "protection" << 1 << "Bouclier"
                                     << QStringList{"2", "1", "100"};
     }

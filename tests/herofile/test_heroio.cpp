@@ -52,6 +52,36 @@ HeroRecord warrior(const QString& name, int force, int lineWeight) {
     return hero;
 }
 
+// A hero with every field of the three sheets filled in, as numbers where numbers go: three
+// protections take their malus off adresse, and the hero carries more than half its limit.
+HeroRecord fullHero() {
+    HeroRecord hero = warrior(QStringLiteral("Œdwyn le Hardi"), 6, 40);
+    hero.typeHeros = QStringLiteral("pretre");
+    hero.autre = QStringLiteral("Demi-elfe");
+    hero.devotion = QStringLiteral("Liandre");
+    hero.portrait = QStringLiteral("C:\\portraits\\Œdwyn.png");
+    hero.energieastrale = "18";
+    hero.bonusattaque = "1";
+    hero.bonusparade = "2";
+    hero.bonusparade2 = "1";
+    hero.adresse = "7"; // 13 less 1 + 2 + 3
+    for (int n = 1; n <= 3; ++n) {
+        const QString k = QString::number(n);
+        hero.melee[n] = {"Lame " + k, k, "-" + k, "3", "1", k, QString::number(10 * n)};
+        hero.distance[n] = {"Arc " + k, "1", k, QString::number(20 * n), QString::number(5 * n)};
+        hero.protection[n] = {"Cuir " + k, k, k, QString::number(15 * n)};
+    }
+    for (int n = 1; n <= 2; ++n)
+        hero.munition[n] = {"Flèches " + QString::number(n), "0.5", "20", "10"};
+    for (int i = 1; i <= 12; ++i) hero.sociabilite[i] = QString::number(i % 5);
+    for (int i = 1; i <= 13; ++i) hero.science[i] = QString::number(i % 4);
+    for (int i = 1; i <= 13; ++i) hero.survie[i] = QString::number(i % 6);
+    for (int n = 1; n <= 16; ++n) hero.vetement[n] = {"Habit " + QString::number(n), "2"};
+    for (int n = 1; n <= 24; ++n) hero.equip[n] = {"Objet n°" + QString::number(n), "3"};
+    hero.piecesbronze = "4";
+    return hero;
+}
+
 } // namespace
 
 class TestHeroIo : public QObject {
@@ -80,6 +110,8 @@ private slots:
     void cleanup() {
         program.reset();
         drive.reset();
+        // The settings outlive the windows: the next test starts from the folder of a new install.
+        settings::current() = settings::Settings{};
     }
 
     void savedHeroComesBackWhole() {
@@ -106,6 +138,26 @@ private slots:
         // Taking the chain mail off gives its malus back once.
         perso().malus[1]->setText(QString());
         QCOMPARE(perso().adresse->text(), QStringLiteral("11"));
+    }
+
+    void everyFieldComesBack() {
+        const HeroRecord hero = fullHero();
+        save(hero);
+        QCOMPARE(program->messages.texts(), QStringList());
+        const QString file = QStringLiteral("Œdwyn le Hardi.af");
+        const QByteArray bytes = drive->read(file);
+        QCOMPARE(bytes.count("\r\n"), 232);
+        QCOMPARE(bytes.count('\n'), 232);
+        QCOMPARE(bytes.count('\r'), 232);
+        QVERIFY(bytes.startsWith(cp1252::encode(hero.nom) + "\r\n"));
+
+        effacefiche();
+        choose(hero.nom);
+        QCOMPARE(program->messages.texts(), QStringList());
+        QVERIFY(collectHero() == hero);
+        QVERIFY(perso().poidstransporte->value() * 2 > perso().poidsmaximum->value());
+        for (int n = 1; n <= 3; ++n) perso().malus[n]->setText(QString());
+        QCOMPARE(perso().adresse->text(), QStringLiteral("13"));
     }
 
     void lightHeroOverHeavyOne() {
@@ -177,6 +229,17 @@ private slots:
         QCOMPARE(program->messages.last().icon, MsgIcon::Exclamation);
         QCOMPARE(program->messages.last().title, QString());
         QCOMPARE(QDir(drive->root()).entryList({"*.af"}, QDir::Files), QStringList());
+    }
+
+    // A save that cannot be written says why and is never taken for done: the list stays.
+    void saveIntoAFolderThatHasGone() {
+        settings::current().heroFolder = QStringLiteral("C:\\parti\\");
+        save(warrior(QStringLiteral("Perdu"), 4, 10));
+        QCOMPARE(program->messages.texts(), QStringList{QStringLiteral("Chemin d'accès introuvable")});
+        QCOMPARE(program->messages.last().title, QStringLiteral("Erreur !"));
+        QCOMPARE(program->messages.last().icon, MsgIcon::Critical);
+        QCOMPARE(perso().nom->listCount(), 0);
+        QVERIFY(!QDir(drive->root() + QStringLiteral("/parti")).exists());
     }
 
     // Without "c:\objets.ini" every item box written refreshes the listers in vain.
