@@ -193,6 +193,7 @@ private slots:
             return names;
         };
         QCOMPARE(set(), QStringList());
+        attrib().habilete[1]->setText("7");
         onPerso<OptionButton>("guerrier")->click();
         QCOMPARE(set(), QStringList{"guerrier"});
         onPerso<OptionButton>("pretre")->click();
@@ -203,18 +204,10 @@ private slots:
         QCOMPARE(set(), QStringList{"autrerace"});
         onPerso<OptionButton>("autrerace")->setValue(false);
         QCOMPARE(set(), QStringList());
-    }
-
-    void typePresetStartsBareHandedCombat() {
-        attrib().habilete[1]->setText("7");
-        onPerso<OptionButton>("guerrier")->click();
-        const QString warrior = attrib().habilete[1]->text();
-        onPerso<OptionButton>("magicien")->setValue(true); // from code as well
-        const QString mage = attrib().habilete[1]->text();
-        QVERIFY(warrior != "7" && mage != "7");
-        QVERIFY(warrior.toInt() > mage.toInt());
-        onPerso<OptionButton>("autrerace")->click(); // the free type has no preset
-        QCOMPARE(attrib().habilete[1]->text(), mage);
+        // A type is recorded, nothing more: no skill of the hero is touched.
+        onPerso<OptionButton>("nain")->setValue(true);
+        QCOMPARE(attrib().habilete[1]->text(), QStringLiteral("7"));
+        for (int i = 2; i <= 12; ++i) QCOMPARE(attrib().habilete[i]->text(), QString());
     }
 
     void priestNeedsADeity_data() {
