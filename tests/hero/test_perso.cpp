@@ -7,6 +7,7 @@
 #include "hero/augment_niv.h"
 #include "hero/effacefiche.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <optional>
@@ -47,6 +48,8 @@ private slots:
         perso().show();
         perso().close();
         QCOMPARE(fresh->end.ends, 1);
+        // Unlike the two other sheets, the hero sheet leaves the settings file alone.
+        QVERIFY(!QFileInfo::exists(drive.root() + QStringLiteral("/ambrefer.ini")));
     }
 
     void forceGivesTheLoadLimit_data() {
@@ -270,17 +273,21 @@ private slots:
         }
     }
 
-    void levelPassageGivesTenPoints_data() {
+    void levelPassage_data() {
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("newLevel");
         QTest::addColumn<QString>("newPoints");
-        QTest::newRow("some points left") << "1" << "4" << "2" << "14";
-        QTest::newRow("no points") << "3" << "" << "4" << "10";
+        QTest::newRow("some points left") << "1" << "4" << "OK" << "2" << "14";
+        QTest::newRow("no points") << "3" << "" << "OK" << "4" << "10";
+        QTest::newRow("points not a number") << "" << "abc" << "OK" << "1" << "10";
+        QTest::newRow("cancelled") << "3" << "4" << "Annuler" << "3" << "4";
     }
-    void levelPassageGivesTenPoints() {
+    void levelPassage() {
         QFETCH(QString, level);
         QFETCH(QString, points);
+        QFETCH(QString, button);
         QFETCH(QString, newLevel);
         QFETCH(QString, newPoints);
         write("niveau", level);
@@ -290,12 +297,16 @@ private slots:
 
         onPerso<CommandButton>("passageniveau")->click();
         QVERIFY(augment_niv().isVisible());
-        QVERIFY(augment_niv().message->text().contains(newLevel));
-        augment_niv().ajouter->click();
+        QVERIFY(augment_niv().message->text().contains(textnum::fmt(textnum::val(level) + 1)));
+        const bool accepted = button == QStringLiteral("OK");
+        CommandButton* answer = accepted ? augment_niv().ajouter : augment_niv().annuler;
+        QCOMPARE(answer->text(), button);
+        answer->click();
         QVERIFY(!augment_niv().isVisible());
         QCOMPARE(read("niveau"), newLevel);
         QCOMPARE(attrib().pointsarepartir->text(), newPoints);
-        QVERIFY(!onPerso<CommandButton>("passageniveau")->isEnabled());
+        // One passage per threshold reached; a cancelled one can still be taken.
+        QCOMPARE(onPerso<CommandButton>("passageniveau")->isEnabled(), !accepted);
     }
 
     void lifeEnergyAboveItsStart_data() {
