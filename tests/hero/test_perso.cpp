@@ -7,6 +7,7 @@
 #include "hero/augment_niv.h"
 #include "hero/effacefiche.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -50,6 +51,39 @@ private slots:
         QCOMPARE(fresh->end.ends, 1);
         // Unlike the two other sheets, the hero sheet leaves the settings file alone.
         QVERIFY(!QFileInfo::exists(drive.root() + QStringLiteral("/ambrefer.ini")));
+    }
+
+    // Tab walks the sheet as it reads: each group in turn, each slot along its row.
+    void tabFollowsTheSheet() {
+        QStringList expected = {"nom", "sexe", "niveau", "experience", "prochainniveau",
+                                "courage", "intelligence", "charisme", "adresse", "force",
+                                "energievitale", "evinitiale", "energieastrale", "endurance",
+                                "attaque", "bonusparade", "parade", "bonusparade2", "bonusattaque",
+                                "aventurier", "guerrier", "nain", "magicien", "elfe", "elfebois",
+                                "cavalier", "druide", "pretre", "autrerace", "autre", "devotion"};
+        auto rows = [&](int count, const QStringList& prefixes) {
+            for (int i = 1; i <= count; ++i)
+                for (const QString& prefix : prefixes) expected << prefix + QString::number(i);
+        };
+        rows(3, {"melee", "attaque", "parade", "facteur", "pim1", "pim2", "poidsmelee"});
+        rows(3, {"distance", "pid1", "pid2", "portee", "poidsdistance"});
+        rows(2, {"munition", "poidsunitaire", "quantite", "poidsmunition"});
+        rows(3, {"protection", "prot", "malus", "poidsprotection"});
+        expected << "poidsmaximum" << "poidstransporte" << "Attributs" << "Equipement";
+
+        perso().show();
+        QVERIFY(QTest::qWaitForWindowActive(&perso()));
+        onPerso<ComboBox>("nom")->setFocus();
+        QStringList visited;
+        for (int step = 0; step < expected.size(); ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            // An editable combo box takes the focus in its line edit.
+            if (qobject_cast<ComboBox*>(focused->parentWidget())) focused = focused->parentWidget();
+            visited << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
     }
 
     void forceGivesTheLoadLimit_data() {
