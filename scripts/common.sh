@@ -13,7 +13,8 @@ install_missing() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installation des paquets manquants : ${missing[*]}"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    # Through env: sudo would drop a variable set in front of it.
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 build() { # build DIR [cmake options...]

@@ -24,7 +24,7 @@ About::About() : Form(QStringLiteral("about"), QStringLiteral("A propos d'Ambref
         QStringLiteral("La feuille de personnage du héros, ses aptitudes et son équipement,\n"
                        "avec les outils du maître de jeu pour les parties de jeu de rôle."),
         central));
-    ok = new CommandButton(QStringLiteral("ok"), QStringLiteral("Ok"), central);
+    ok = new CommandButton(QStringLiteral("ok"), QStringLiteral("OK"), central);
     ok->onClick([this] { ok_Click(); });
     column->addWidget(ok, 0, Qt::AlignRight);
     row->addLayout(column);

@@ -13,7 +13,7 @@ AugmentNiv::AugmentNiv() : Form(QStringLiteral("augment_niv"), QStringLiteral("P
     column->addWidget(message);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    ajouter = new CommandButton(QStringLiteral("ajouter"), QStringLiteral("Ajouter un niveau"), central);
+    ajouter = new CommandButton(QStringLiteral("ajouter"), QStringLiteral("OK"), central);
     annuler = new CommandButton(QStringLiteral("annuler"), QStringLiteral("Annuler"), central);
     buttons->addWidget(ajouter);
     buttons->addWidget(annuler);

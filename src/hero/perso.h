@@ -82,7 +82,6 @@ public:
     void quantite_Change(int slot);
     void malus_Change(int slot);
     void poids_Change(TextBox* weight); // the load check of the eleven weight fields
-    void type_Click();                  // any hero-type option
     void Attributs_Click();
     void Equipement_Click();
     void passageniveau_Click();

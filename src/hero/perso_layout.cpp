@@ -190,4 +190,22 @@ void Perso::buildLayout() {
     auto* columns = new QHBoxLayout(sheet);
     columns->addLayout(left, 2);
     columns->addLayout(right, 3);
+
+    // Tab follows the sheet as it reads, group by group and each slot along its row, not the
+    // order the fields were made in.
+    std::vector<QWidget*> order = {nom, sexe, niveau, experience, prochainniveau, passageniveau,
+                                   courage, intelligence, charisme, adresse, force,
+                                   energievitale, evinitiale, energieastrale, endurance, attaque,
+                                   bonusparade, parade, bonusparade2, bonusattaque};
+    order.insert(order.end(), named.begin(), named.end());
+    order.insert(order.end(), {autrerace, autre, devotion});
+    auto alongRows = [&order](const auto& rows) {
+        for (const auto& row : rows) order.insert(order.end(), row.begin(), row.end());
+    };
+    alongRows(meleeRows);
+    alongRows(rangedRows);
+    alongRows(ammunitionRows);
+    alongRows(protectionRows);
+    order.insert(order.end(), {poidsmaximum, poidstransporte, Attributs, Equipement});
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }

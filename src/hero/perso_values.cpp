@@ -1,5 +1,5 @@
 // The hero's own values on the sheet: the load limit from force, the level passage, life energy,
-// the hero type, the portrait, and the way to the two other sheets.
+// the priest's deity, the portrait, and the way to the two other sheets.
 #include "hero/perso.h"
 
 #include "common/drivepath.h"
@@ -8,7 +8,6 @@
 #include "common/runtimeerror.h"
 #include "equipment/equip.h"
 #include "hero/augment_niv.h"
-#include "hero/presets.h"
 #include "skills/attrib.h"
 
 #include <QFileInfo>
@@ -47,8 +46,6 @@ void Perso::energievitale_Change() {
         msgBox(QStringLiteral("L'énergie vitale ne peut pas dépasser sa valeur initiale."),
                MsgIcon::Exclamation);
 }
-
-void Perso::type_Click() { presetType(); }
 
 void Perso::passageniveau_Click() { augment_niv().show(); }
 

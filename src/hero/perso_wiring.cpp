@@ -36,10 +36,6 @@ void Perso::wireHandlers() {
     weights(poidsmunition);
     weights(poidsprotection);
 
-    // The free type has no preset of its own.
-    for (OptionButton* type : typeGroup.buttons())
-        if (type != autrerace) type->onClick([this] { type_Click(); });
-
     Attributs->onClick([this] { Attributs_Click(); });
     Equipement->onClick([this] { Equipement_Click(); });
     passageniveau->onClick([this] { passageniveau_Click(); });

@@ -2,7 +2,6 @@
 
 #include "common/chance.h"
 #include "hero/perso.h"
-#include "hero/presets.h"
 #include "skills/attrib.h"
 
 void tirage() {
@@ -16,13 +15,13 @@ void tirage() {
         characteristic->setValue(value);
     }
 
+    // A new hero starts with no skill learnt: the boxes as a cleared sheet has them.
     Attrib& a = attrib();
     auto start = [](const auto& skills) {
-        for (std::size_t i = 1; i < skills.size(); ++i) skills[i]->setText(QStringLiteral("0"));
+        for (std::size_t i = 1; i < skills.size(); ++i) skills[i]->setText(QString());
     };
     start(a.habilete);
     start(a.sociabilite);
     start(a.science);
     start(a.survie);
-    presetType();
 }

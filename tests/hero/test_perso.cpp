@@ -7,6 +7,8 @@
 #include "hero/augment_niv.h"
 #include "hero/effacefiche.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <optional>
@@ -47,6 +49,41 @@ private slots:
         perso().show();
         perso().close();
         QCOMPARE(fresh->end.ends, 1);
+        // Unlike the two other sheets, the hero sheet leaves the settings file alone.
+        QVERIFY(!QFileInfo::exists(drive.root() + QStringLiteral("/ambrefer.ini")));
+    }
+
+    // Tab walks the sheet as it reads: each group in turn, each slot along its row.
+    void tabFollowsTheSheet() {
+        QStringList expected = {"nom", "sexe", "niveau", "experience", "prochainniveau",
+                                "courage", "intelligence", "charisme", "adresse", "force",
+                                "energievitale", "evinitiale", "energieastrale", "endurance",
+                                "attaque", "bonusparade", "parade", "bonusparade2", "bonusattaque",
+                                "aventurier", "guerrier", "nain", "magicien", "elfe", "elfebois",
+                                "cavalier", "druide", "pretre", "autrerace", "autre", "devotion"};
+        auto rows = [&](int count, const QStringList& prefixes) {
+            for (int i = 1; i <= count; ++i)
+                for (const QString& prefix : prefixes) expected << prefix + QString::number(i);
+        };
+        rows(3, {"melee", "attaque", "parade", "facteur", "pim1", "pim2", "poidsmelee"});
+        rows(3, {"distance", "pid1", "pid2", "portee", "poidsdistance"});
+        rows(2, {"munition", "poidsunitaire", "quantite", "poidsmunition"});
+        rows(3, {"protection", "prot", "malus", "poidsprotection"});
+        expected << "poidsmaximum" << "poidstransporte" << "Attributs" << "Equipement";
+
+        perso().show();
+        QVERIFY(QTest::qWaitForWindowActive(&perso()));
+        onPerso<ComboBox>("nom")->setFocus();
+        QStringList visited;
+        for (int step = 0; step < expected.size(); ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            // An editable combo box takes the focus in its line edit.
+            if (qobject_cast<ComboBox*>(focused->parentWidget())) focused = focused->parentWidget();
+            visited << focused->objectName();
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
     }
 
     void forceGivesTheLoadLimit_data() {
@@ -193,6 +230,7 @@ private slots:
             return names;
         };
         QCOMPARE(set(), QStringList());
+        attrib().habilete[1]->setText("7");
         onPerso<OptionButton>("guerrier")->click();
         QCOMPARE(set(), QStringList{"guerrier"});
         onPerso<OptionButton>("pretre")->click();
@@ -203,18 +241,10 @@ private slots:
         QCOMPARE(set(), QStringList{"autrerace"});
         onPerso<OptionButton>("autrerace")->setValue(false);
         QCOMPARE(set(), QStringList());
-    }
-
-    void typePresetStartsBareHandedCombat() {
-        attrib().habilete[1]->setText("7");
-        onPerso<OptionButton>("guerrier")->click();
-        const QString warrior = attrib().habilete[1]->text();
-        onPerso<OptionButton>("magicien")->setValue(true); // from code as well
-        const QString mage = attrib().habilete[1]->text();
-        QVERIFY(warrior != "7" && mage != "7");
-        QVERIFY(warrior.toInt() > mage.toInt());
-        onPerso<OptionButton>("autrerace")->click(); // the free type has no preset
-        QCOMPARE(attrib().habilete[1]->text(), mage);
+        // A type is recorded, nothing more: no skill of the hero is touched.
+        onPerso<OptionButton>("nain")->setValue(true);
+        QCOMPARE(attrib().habilete[1]->text(), QStringLiteral("7"));
+        for (int i = 2; i <= 12; ++i) QCOMPARE(attrib().habilete[i]->text(), QString());
     }
 
     void priestNeedsADeity_data() {
@@ -277,17 +307,21 @@ private slots:
         }
     }
 
-    void levelPassageGivesTenPoints_data() {
+    void levelPassage_data() {
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("points");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("newLevel");
         QTest::addColumn<QString>("newPoints");
-        QTest::newRow("some points left") << "1" << "4" << "2" << "14";
-        QTest::newRow("no points") << "3" << "" << "4" << "10";
+        QTest::newRow("some points left") << "1" << "4" << "OK" << "2" << "14";
+        QTest::newRow("no points") << "3" << "" << "OK" << "4" << "10";
+        QTest::newRow("points not a number") << "" << "abc" << "OK" << "1" << "10";
+        QTest::newRow("cancelled") << "3" << "4" << "Annuler" << "3" << "4";
     }
-    void levelPassageGivesTenPoints() {
+    void levelPassage() {
         QFETCH(QString, level);
         QFETCH(QString, points);
+        QFETCH(QString, button);
         QFETCH(QString, newLevel);
         QFETCH(QString, newPoints);
         write("niveau", level);
@@ -297,12 +331,16 @@ private slots:
 
         onPerso<CommandButton>("passageniveau")->click();
         QVERIFY(augment_niv().isVisible());
-        QVERIFY(augment_niv().message->text().contains(newLevel));
-        augment_niv().ajouter->click();
+        QVERIFY(augment_niv().message->text().contains(textnum::fmt(textnum::val(level) + 1)));
+        const bool accepted = button == QStringLiteral("OK");
+        CommandButton* answer = accepted ? augment_niv().ajouter : augment_niv().annuler;
+        QCOMPARE(answer->text(), button);
+        answer->click();
         QVERIFY(!augment_niv().isVisible());
         QCOMPARE(read("niveau"), newLevel);
         QCOMPARE(attrib().pointsarepartir->text(), newPoints);
-        QVERIFY(!onPerso<CommandButton>("passageniveau")->isEnabled());
+        // One passage per threshold reached; a cancelled one can still be taken.
+        QCOMPARE(onPerso<CommandButton>("passageniveau")->isEnabled(), !accepted);
     }
 
     void lifeEnergyAboveItsStart_data() {
