@@ -3,6 +3,7 @@
 #include "catalogues/objetsini.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
+#include "herofile/settings.h"
 #include "equipment/itemlists.h"
 
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@ Saisie::Saisie() : Form(QStringLiteral("saisie"), QStringLiteral("Objets")) {
 
 // The editor saves where its folder file points; without one it keeps the folder it had.
 void Saisie::Form_Load() {
+    settings::placeWindow(*this);
     try {
         shared::cheminobjets = readItemFolder();
     } catch (const RuntimeError&) {
@@ -35,3 +37,6 @@ void Saisie::arm_Click() {
     shared::motif = QStringLiteral("*.arm");
     rafraichlistes();
 }
+
+// Where the editor stood is kept in the settings file, written when the sheets close.
+void Saisie::Form_Unload() { settings::keepPosition(*this); }

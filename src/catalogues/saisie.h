@@ -9,6 +9,7 @@ class Saisie : public Form {
 public:
     Saisie();
     void Form_Load() override;
+    void Form_Unload() override;
 
     OptionGroup kindGroup;
     OptionButton* arm;

@@ -1,6 +1,7 @@
 #include "common/controls.h"
 
 #include "common/eventboundary.h"
+#include "common/nameorder.h"
 
 #include <QMouseEvent>
 #include <QValidator>
@@ -113,9 +114,15 @@ void ComboBox::addItem(const QString& item) {
     const int keptIndex = currentIndex();
     int at = count();
     if (sorted_) {
-        at = 0;
-        while (at < count() && QString::compare(itemText(at), item, Qt::CaseInsensitive) <= 0)
-            ++at;
+        // After the names it does not come before: lists of a thousand items are filled often.
+        int low = 0;
+        while (low < at) {
+            const int middle = (low + at) / 2;
+            if (nameBefore(item, itemText(middle)))
+                at = middle;
+            else
+                low = middle + 1;
+        }
     }
     {
         const QSignalBlocker blocker(lineEdit());

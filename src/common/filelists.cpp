@@ -1,9 +1,9 @@
 #include "common/filelists.h"
 
 #include "common/drivepath.h"
+#include "common/nameorder.h"
 #include "common/runtimeerror.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -58,16 +58,7 @@ QStringList filesIn(const QString& localFolder, const QString& pattern) {
 
 } // namespace
 
-// Alphabetical as a French reader expects ("Épée" beside "Epieu", not after "Z"), case
-// ignored; names that differ only by case keep a fixed order.
-void sortNames(QStringList& names) {
-    QCollator collator(QLocale(QLocale::French, QLocale::France));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
-        const int order = collator.compare(a, b);
-        return order != 0 ? order < 0 : a < b;
-    });
-}
+void sortNames(QStringList& names) { std::sort(names.begin(), names.end(), nameBefore); }
 
 QStringList matchingFiles(const QString& drivePath, const QString& pattern) {
     return filesIn(drivepath::toLocal(existingFolder(drivePath)), pattern);

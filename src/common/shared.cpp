@@ -11,7 +11,6 @@ void reset() {
     prixunite.clear();
     unitemonnaie.clear();
     poidsunite.clear();
-    cheminheros.clear();
     nomobjet.clear();
     objetligne.fill(QString());
     extensions.fill(QString());

@@ -28,7 +28,6 @@ inline bool accepte = false;       // the cost dialog's answer
 inline bool clicsnake1 = false;    // the three clicks that open the hidden game
 inline bool clicsnake2 = false;
 inline bool clicsnake3 = false;
-inline QString cheminheros;                // the heroes' folder, ending with "\"
 inline QString nomobjet;                   // the item name whose weight is being looked up
 inline std::array<QString, 13> extensions; // the twelve kind extensions, extensions[1]..[12]
 

@@ -3,6 +3,7 @@
 #include "catalogues/objetsini.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
+#include "herofile/settings.h"
 
 #include <QVBoxLayout>
 
@@ -19,8 +20,15 @@ Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral(
 // The shop keeps the folder it buys from; without a folder file it keeps the one it had.
 // `motif` is left to whoever is listing.
 void Transaction::Form_Load() {
+    settings::placeWindow(*this);
     try {
         shared::cheminobjets = readItemFolder();
     } catch (const RuntimeError&) {
     }
+}
+
+// Where the shop stood is kept for the next time it opens.
+void Transaction::Form_Unload() {
+    settings::keepPosition(*this);
+    sauveini();
 }

@@ -8,6 +8,7 @@ class Transaction : public Form {
 public:
     Transaction();
     void Form_Load() override;
+    void Form_Unload() override;
 
     FileListBox* fichier;
 };

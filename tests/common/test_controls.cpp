@@ -1,4 +1,5 @@
 #include "common/controls.h"
+#include "common/filelists.h"
 #include "support/recorders.h"
 
 #include <QApplication>
@@ -389,16 +390,23 @@ class TestControls : public QObject {
         QCOMPARE(selected, current);
     }
 
-    void comboSortsWithoutCase() {
+    // The same order as the file lists, so one item sits at the same place in every list.
+    void comboSortsAsFileListsDo() {
         ComboBox box(QStringLiteral("nom"));
         box.setSorted(true);
-        for (const char* name : {"beta", "Alpha", "gamma", "Delta", "alpha"})
-            box.addItem(QString::fromLatin1(name));
+        const QStringList names = {"beta", "Épée", "Alpha", "gamma", "Zibeline", "Delta",
+                                   "alpha", "Epieu", "écu"};
+        for (const QString& name : names)
+            box.addItem(name);
         QStringList order;
         for (int i = 0; i < box.listCount(); ++i)
             order << box.list(i);
-        QCOMPARE(order, QStringList({"Alpha", "alpha", "beta", "Delta", "gamma"}));
-        QCOMPARE(box.list(5), QString());
+        QStringList sorted = names;
+        sortNames(sorted);
+        QCOMPARE(order, sorted);
+        QCOMPARE(order.mid(0, 4), QStringList({"Alpha", "alpha", "beta", "Delta"}));
+        QVERIFY(order.indexOf("Épée") < order.indexOf("gamma"));
+        QCOMPARE(box.list(names.size()), QString());
     }
 
     void comboClearList_data() {

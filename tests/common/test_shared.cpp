@@ -14,7 +14,7 @@ QStringList snapshot() {
     for (bool flag : {enpause, modeextension, accepte, clicsnake1, clicsnake2, clicsnake3})
         all << (flag ? QStringLiteral("True") : QStringLiteral("False"));
     all << repertoire << motif << nomcourant << cheminobjets << prixunite << unitemonnaie
-        << poidsunite << cheminheros << nomobjet;
+        << poidsunite << nomobjet;
     for (const QString& line : objetligne)
         all << line;
     for (const QString& extension : extensions)
@@ -47,7 +47,6 @@ class TestShared : public QObject {
         prixunite = QStringLiteral("12");
         unitemonnaie = QStringLiteral("PA");
         poidsunite = QStringLiteral("3");
-        cheminheros = QStringLiteral("C:\\heros\\");
         nomobjet = QStringLiteral("Corde");
         objetligne.fill(QStringLiteral("ligne"));
         extensions.fill(QStringLiteral(".arm"));

@@ -110,8 +110,6 @@ private slots:
     void cleanup() {
         program.reset();
         drive.reset();
-        // The settings outlive the windows: the next test starts from the folder of a new install.
-        settings::current() = settings::Settings{};
     }
 
     void savedHeroComesBackWhole() {

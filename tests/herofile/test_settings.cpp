@@ -1,7 +1,9 @@
 // The settings file "c:\ambrefer.ini": written when a sheet closes, read back by `lisini`.
 #include "equipment/equip.h"
 #include "hero/perso.h"
+#include "catalogues/saisie.h"
 #include "herofile/settings.h"
+#include "shop/transaction.h"
 #include "skills/attrib.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
@@ -85,6 +87,32 @@ private slots:
         QCOMPARE(program.end.ends, 1);
         QCOMPARE(program.messages.count(), 0);
         QVERIFY(!forms::isLoaded<Combat>());
+    }
+
+    // The shop and the item editor open where they were; closing the shop writes the file.
+    void shopAndEditorKeepTheirPlaces() {
+        TestDriveC drive;
+        FreshProgram program;
+        settings::current() = sample();
+        Transaction& shop = transaction();
+        Saisie& editor = saisie();
+        QCOMPARE(shop.topTwips(), 750);
+        QCOMPARE(shop.leftTwips(), 1500);
+        QCOMPARE(editor.topTwips(), 900);
+        QCOMPARE(editor.leftTwips(), 1800);
+
+        editor.moveTwips(450, 300);
+        editor.close();
+        QVERIFY(drive.read(QStringLiteral("ambrefer.ini")).isEmpty()); // kept, not yet written
+        shop.moveTwips(3000, 1500);
+        shop.close();
+
+        settings::Settings expected = sample();
+        expected.positions[4] = {1500, 3000};
+        expected.positions[5] = {300, 450};
+        QByteArray bytes = fileOf(linesOf(expected));
+        bytes.replace("C:\\H?ros", "C:\\H\xe9ros");
+        QCOMPARE(drive.read(QStringLiteral("ambrefer.ini")), bytes);
     }
 
     void nothingChosenYet() {

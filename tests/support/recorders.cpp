@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "common/form.h"
 #include "common/shared.h"
+#include "herofile/settings.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -47,6 +48,7 @@ EndRecorder::~EndRecorder() {
 FreshProgram::FreshProgram() {
     forms::unloadAll();
     shared::reset();
+    settings::current() = {}; // the settings outlive the windows: start from a new install's
     chance::unscript();
     appclock::setSpinWait([](double) {});
 }
