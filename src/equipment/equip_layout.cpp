@@ -2,7 +2,7 @@
 // lines in two columns with their kind filters on the right, then the purse, the load, the
 // notes and the way to the other sheets.
 #include "equipment/equip.h"
-#include "equipment/fitwidth.h"
+#include "common/fitwidth.h"
 
 #include <QFormLayout>
 #include <QGridLayout>

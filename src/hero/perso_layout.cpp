@@ -2,6 +2,8 @@
 // type), what the hero carries on the right (weapons, ammunition, protections, load).
 #include "hero/perso.h"
 
+#include "common/fitwidth.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,12 +13,6 @@
 namespace {
 
 // Numbers need only a few characters: keeps the sheet compact whatever the font.
-void narrow(QLineEdit* box, int digits) {
-    const QFontMetrics metrics(box->font());
-    box->setMaximumWidth(metrics.horizontalAdvance(QString(digits, QLatin1Char('0'))) +
-                         metrics.height());
-}
-
 QLabel* caption(const QString& text, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(field);
@@ -45,7 +41,7 @@ QGroupBox* slotTable(const QString& title, QWidget* parent, const QStringList& h
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < N; ++c) {
             QWidget* cell = rows[r][c];
-            if (auto* number = qobject_cast<QLineEdit*>(cell)) narrow(number, 5);
+            if (auto* number = qobject_cast<QLineEdit*>(cell)) fitToDigits(number, 5);
             if (auto* name = qobject_cast<QComboBox*>(cell)) {
                 name->setMinimumContentsLength(16); // item names are long: "Epée à deux mains"
                 name->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -71,7 +67,7 @@ void Perso::buildLayout() {
     addField(idGrid, 3, 0, QStringLiteral("Expérience"), experience);
     addField(idGrid, 4, 0, QStringLiteral("Prochain niveau"), prochainniveau);
     idGrid->addWidget(passageniveau, 5, 0, 1, 2);
-    for (QLineEdit* box : {niveau, experience, prochainniveau}) narrow(box, 6);
+    for (QLineEdit* box : {niveau, experience, prochainniveau}) fitToDigits(box, 6);
     nom->setMinimumContentsLength(16);
     portrait->setFrameShape(QFrame::StyledPanel);
     portrait->setAlignment(Qt::AlignCenter);
@@ -89,7 +85,7 @@ void Perso::buildLayout() {
                              {QStringLiteral("Adresse"), adresse},
                              {QStringLiteral("Force"), force}}) {
         addField(chGrid, row++, 0, text, box);
-        narrow(box, 3);
+        fitToDigits(box, 3);
     }
     chGrid->setRowStretch(row, 1);
 
@@ -106,7 +102,7 @@ void Perso::buildLayout() {
     addField(enGrid, 5, 0, QStringLiteral("Bonus aux dégâts"), bonusattaque);
     for (QLineEdit* box : {energievitale, evinitiale, energieastrale, endurance, attaque,
                            bonusparade, parade, bonusparade2, bonusattaque})
-        narrow(box, 4);
+        fitToDigits(box, 4);
     bonusparade->setToolTip(QStringLiteral("Bonus d'attaque dû à l'adresse"));
     bonusparade2->setToolTip(QStringLiteral("Bonus de parade dû à l'adresse"));
     bonusattaque->setToolTip(QStringLiteral("Bonus aux dégâts dû à la force"));
@@ -163,7 +159,7 @@ void Perso::buildLayout() {
     addField(loGrid, 0, 0, QStringLiteral("Charge maximum"), poidsmaximum);
     addField(loGrid, 0, 2, QStringLiteral("Poids transporté"), poidstransporte);
     for (QLineEdit* box : {poidsmaximum, poidstransporte}) {
-        narrow(box, 6);
+        fitToDigits(box, 6);
         box->setReadOnly(true); // computed from force and from what the hero carries
     }
     loGrid->setColumnStretch(4, 1);

@@ -1,7 +1,7 @@
 // How the skills sheet reads: the four skill groups two by two, each row a caption, its value,
 // "+" and "E"; below them the purse, and beside it the points à répartir and the way to the
 // other sheets.
-#include "equipment/fitwidth.h"
+#include "common/fitwidth.h"
 #include "skills/attrib.h"
 #include "skills/skilltable.h"
 

@@ -1,4 +1,4 @@
-#include "equipment/fitwidth.h"
+#include "common/fitwidth.h"
 
 #include <QLineEdit>
 #include <QPushButton>
