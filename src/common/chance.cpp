@@ -59,4 +59,10 @@ bool scriptExhausted() {
     return !scripted() || scripted()->empty();
 }
 
+bool testSucceeds(int roll, long long value, long long modifier) {
+    if (roll == 1) return true;
+    if (roll >= 19) return false;
+    return roll + modifier <= value;
+}
+
 } // namespace chance

@@ -19,6 +19,10 @@ inline int d20() {
 }
 
 // Once, at start-up.
+// The test rule of skills and characteristic tests: a d20 of 1 always succeeds, 19 or 20
+// always fail, otherwise the roll plus the modifier must be at most the tested value.
+bool testSucceeds(int roll, long long value, long long modifier = 0);
+
 void seedFromEntropy();
 
 // Tests: the next rnd() values, in order, each in [0, 1). Running past the end aborts the

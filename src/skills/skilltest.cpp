@@ -1,5 +1,6 @@
 #include "skills/skilltest.h"
 
+#include "common/chance.h"
 #include "common/runtimeerror.h"
 #include "common/textnum.h"
 
@@ -11,12 +12,6 @@ QString epreuveTitle() {
     return u"Epreuve d'Aptitude"_s;
 }
 
-bool testSucceeds(int roll, long long value) {
-    if (roll == 1) return true;
-    if (roll >= 19) return false;
-    return roll <= value;
-}
-
 SkillTestResult epreuveaptitude(QStringView valueText, int roll) {
     const double value = textnum::val(valueText);
     // The tested value is a 16-bit count; checked before rounding so nothing overflows.
@@ -26,7 +21,7 @@ SkillTestResult epreuveaptitude(QStringView valueText, int roll) {
     SkillTestResult result;
     result.valeurapt = valeurapt;
     result.tirageapt = roll;
-    result.success = testSucceeds(roll, valeurapt);
+    result.success = chance::testSucceeds(roll, valeurapt);
     result.resultatapt = result.success ? u"réussie."_s : u"échouée."_s;
     result.text = u" Aptitude = "_s + textnum::fmt(valeurapt) + u"  ;  Tirage = "_s +
                   textnum::fmt(roll) + u"\r\n\nEpreuve "_s + result.resultatapt;

@@ -8,10 +8,6 @@ namespace skills {
 
 QString epreuveTitle(); // "Epreuve d'Aptitude"
 
-// The test rule with no modifier: 1 always succeeds, 19 and 20 always fail, otherwise the
-// roll succeeds when it is at most the value.
-bool testSucceeds(int roll, long long value);
-
 struct SkillTestResult {
     long long valeurapt = 0; // the tested value
     int tirageapt = 0;       // the d20

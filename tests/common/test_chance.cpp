@@ -117,6 +117,27 @@ class TestChance : public QObject {
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         QVERIFY(QString::fromUtf8(child.readAll()).contains(message));
     }
+
+    void testRule_data() {
+        QTest::addColumn<int>("roll");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("modifier");
+        QTest::addColumn<bool>("succeeds");
+        QTest::newRow("1 beats anything") << 1 << -5 << 10 << true;
+        QTest::newRow("19 fails anything") << 19 << 30 << 0 << false;
+        QTest::newRow("20 fails anything") << 20 << 30 << -10 << false;
+        QTest::newRow("at the value") << 12 << 12 << 0 << true;
+        QTest::newRow("one over") << 13 << 12 << 0 << false;
+        QTest::newRow("modifier pushes over") << 10 << 12 << 3 << false;
+        QTest::newRow("modifier brings under") << 15 << 12 << -3 << true;
+    }
+    void testRule() {
+        QFETCH(int, roll);
+        QFETCH(int, value);
+        QFETCH(int, modifier);
+        QFETCH(bool, succeeds);
+        QCOMPARE(chance::testSucceeds(roll, value, modifier), succeeds);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestChance)
