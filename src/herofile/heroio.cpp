@@ -1,5 +1,6 @@
 #include "herofile/heroio.h"
 
+#include "common/eventboundary.h"
 #include "common/messagebox.h"
 #include "common/runtimeerror.h"
 #include "equipment/itemlists.h"
@@ -15,10 +16,6 @@
 namespace {
 
 QString heroesFolder() { return settings::current().heroFolder; }
-
-void showError(const RuntimeError& error) {
-    msgBox(error.description(), MsgIcon::Critical, QStringLiteral("Erreur !"));
-}
 
 } // namespace
 
@@ -43,24 +40,16 @@ void sauvegardeHeros() {
                QString());
         return;
     }
-    try {
-        writeHeroFile(heroFilePath(heroesFolder(), name), collectHero());
-    } catch (const RuntimeError& error) {
-        showError(error);
-        return;
-    }
+    // A failed write reaches the event boundary, which shows it under "Erreur !": the old file
+    // stays whole and the list is not refilled.
+    writeHeroFile(heroFilePath(heroesFolder(), name), collectHero());
     remplitheros();
 }
 
 void chargeHeros() {
-    HeroRecord hero;
-    try {
-        hero = readHeroFile(heroFilePath(heroesFolder(), perso().nom->text()));
-    } catch (const RuntimeError& error) {
-        // The whole file is read before any field changes: the sheets keep the hero they had.
-        showError(error);
-        return;
-    }
+    // The whole file is read before any field changes: a file that cannot be read reaches the
+    // event boundary, shown under "Erreur !", and the sheets keep the hero they had.
+    const HeroRecord hero = readHeroFile(heroFilePath(heroesFolder(), perso().nom->text()));
     {
         // Weighing a hero half written would refuse weights that the whole hero can carry.
         const LoadChecksHeld held;
@@ -86,10 +75,6 @@ void repertoireHerosChoisi() {
     const QString folder = cheminperso().cheminfichierperso->caption();
     settings::current().heroFolder = folder;
     perso().trans->setText(folder);
-    try {
-        sauveini();
-    } catch (const RuntimeError& error) {
-        showError(error);
-    }
+    runEvent(sauveini); // a failed write is shown, and the list still follows the folder
     remplitheros();
 }
