@@ -3,6 +3,7 @@
 #include "equipment/itemfile.h"
 #include "equipment/itemhandlers.h"
 #include "equipment/itemlists.h"
+#include "equipment/itemname.h"
 #include "equipment/itemweight.h"
 #include "hero/poidstotal.h"
 
@@ -22,9 +23,5 @@ void vetement_Click(int slot) {
 }
 
 void vetement_Change(int slot) {
-    Equip& sheet = equip();
-    rafraichlistes();
-    erreurobjet(trapErrors([&] {
-        if (sheet.vetement[slot]->text().isEmpty()) sheet.poidsvetement[slot]->clear();
-    }));
+    itemNameChanged(*equip().vetement[slot], {equip().poidsvetement[slot]});
 }

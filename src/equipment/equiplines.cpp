@@ -4,6 +4,7 @@
 #include "equipment/itemfile.h"
 #include "equipment/itemhandlers.h"
 #include "equipment/itemlists.h"
+#include "equipment/itemname.h"
 #include "equipment/itemweight.h"
 
 void equip_Click(int line) {
@@ -20,11 +21,7 @@ void equip_Click(int line) {
 }
 
 void equip_Change(int line) {
-    Equip& sheet = equip();
-    rafraichlistes();
-    erreurobjet(trapErrors([&] {
-        if (sheet.equip[line]->text().isEmpty()) sheet.poidsequip[line]->clear();
-    }));
+    itemNameChanged(*equip().equip[line], {equip().poidsequip[line]});
 }
 
 void connectItemHandlers(Equip& sheet) {

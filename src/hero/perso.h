@@ -113,7 +113,6 @@ private:
     std::vector<TextBox*> munitionCompanions(int slot) const;
     std::vector<TextBox*> protectionCompanions(int slot) const;
     // A slot name's Change: an emptied name frees the slot, companions and all.
-    void slotNameChanged(ComboBox* name, const std::vector<TextBox*>& companions);
     // A slot's Click: lines 2 onward of the chosen item's file go into the companions.
     void readSlot(ComboBox* name, const QString& extension,
                   const std::vector<TextBox*>& companions);

@@ -4,6 +4,7 @@
 
 #include "equipment/itemfile.h"
 #include "equipment/itemlists.h"
+#include "equipment/itemname.h"
 #include "equipment/itemweight.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
@@ -25,19 +26,11 @@ std::vector<TextBox*> Perso::protectionCompanions(int slot) const {
     return {prot[slot], malus[slot], poidsprotection[slot]};
 }
 
-void Perso::slotNameChanged(ComboBox* name, const std::vector<TextBox*>& companions) {
-    rafraichlistes();
-    erreurobjet(trapErrors([&] {
-        if (!name->text().isEmpty()) return;
-        for (TextBox* box : companions) box->clear();
-    }));
-}
-
-void Perso::melee_Change(int slot) { slotNameChanged(melee[slot], meleeCompanions(slot)); }
-void Perso::distance_Change(int slot) { slotNameChanged(distance[slot], distanceCompanions(slot)); }
-void Perso::munition_Change(int slot) { slotNameChanged(munition[slot], munitionCompanions(slot)); }
+void Perso::melee_Change(int slot) { itemNameChanged(*melee[slot], meleeCompanions(slot)); }
+void Perso::distance_Change(int slot) { itemNameChanged(*distance[slot], distanceCompanions(slot)); }
+void Perso::munition_Change(int slot) { itemNameChanged(*munition[slot], munitionCompanions(slot)); }
 void Perso::protection_Change(int slot) {
-    slotNameChanged(protection[slot], protectionCompanions(slot));
+    itemNameChanged(*protection[slot], protectionCompanions(slot));
 }
 
 void Perso::readSlot(ComboBox* name, const QString& extension,
