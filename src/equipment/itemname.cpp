@@ -12,3 +12,16 @@ void itemNameChanged(const ComboBox& name, const std::vector<TextBox*>& values) 
         for (TextBox* box : values) box->clear();
     }));
 }
+
+void readItemInto(const ComboBox& name, const QString& extension,
+                  const std::vector<TextBox*>& values) {
+    rafraichlistes();
+    QStringList lines;
+    const int error = trapErrors([&] {
+        TextInput file = openItemFile(name.text(), extension);
+        lines = readItemLines(file, static_cast<int>(values.size()) + 1);
+    });
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i]->setText(error ? QString() : lines.at(static_cast<qsizetype>(i) + 1));
+    erreurobjet(error);
+}

@@ -114,8 +114,6 @@ private:
     std::vector<TextBox*> protectionCompanions(int slot) const;
     // A slot name's Change: an emptied name frees the slot, companions and all.
     // A slot's Click: lines 2 onward of the chosen item's file go into the companions.
-    void readSlot(ComboBox* name, const QString& extension,
-                  const std::vector<TextBox*>& companions);
     // The batch weight of an ammunition slot from its count and unit weight.
     void writeBatch(int slot, TextBox* changed);
     // Recomputes the carried weight; over the limit, says so and empties `changed`.

@@ -33,31 +33,16 @@ void Perso::protection_Change(int slot) {
     itemNameChanged(*protection[slot], protectionCompanions(slot));
 }
 
-void Perso::readSlot(ComboBox* name, const QString& extension,
-                     const std::vector<TextBox*>& companions) {
-    rafraichlistes();
-    QStringList lines;
-    const int error = trapErrors([&] {
-        TextInput file = openItemFile(name->text(), extension);
-        lines = readItemLines(file, static_cast<int>(companions.size()) + 1);
-    });
-    // An item that cannot be read leaves the slot empty rather than with the values of the one
-    // chosen before.
-    for (std::size_t i = 0; i < companions.size(); ++i)
-        companions[i]->setText(error ? QString() : lines.at(static_cast<qsizetype>(i) + 1));
-    erreurobjet(error);
-}
-
 void Perso::melee_Click(int slot) {
-    readSlot(melee[slot], QStringLiteral(".arm"), meleeCompanions(slot));
+    readItemInto(*melee[slot], QStringLiteral(".arm"), meleeCompanions(slot));
 }
 
 void Perso::distance_Click(int slot) {
-    readSlot(distance[slot], QStringLiteral(".ard"), distanceCompanions(slot));
+    readItemInto(*distance[slot], QStringLiteral(".ard"), distanceCompanions(slot));
 }
 
 void Perso::protection_Click(int slot) {
-    readSlot(protection[slot], QStringLiteral(".pro"), protectionCompanions(slot));
+    readItemInto(*protection[slot], QStringLiteral(".pro"), protectionCompanions(slot));
 }
 
 // An ammunition file gives the weight of the whole batch (line 2) and its count (line 3); the
