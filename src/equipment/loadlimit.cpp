@@ -3,6 +3,7 @@
 #include "common/messagebox.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
+#include "hero/poidstotal.h"
 
 bool heroLoaded() {
     return !perso().force->text().isEmpty();
@@ -24,3 +25,12 @@ LoadChecksHeld::LoadChecksHeld() { ++heldDepth; }
 LoadChecksHeld::~LoadChecksHeld() { --heldDepth; }
 
 bool loadChecksActive() { return heldDepth == 0 && heroLoaded(); }
+
+void checkLoad(TextBox& changed) {
+    if (!loadChecksActive()) return;
+    poidstotal();
+    if (overLoadLimit()) {
+        chargeMaximumDepassee();
+        changed.clear();
+    }
+}

@@ -11,6 +11,13 @@ bool overLoadLimit();
 // "Charge maximum dépassée !", exclamation icon, empty title.
 void chargeMaximumDepassee();
 
+class TextBox;
+
+// The load check of a weight that changed: with a hero loaded and no writer holding the checks
+// back, the carried weight is recomputed, and a weight that takes it over the limit brings
+// "Charge maximum dépassée !" and is emptied.
+void checkLoad(TextBox& changed);
+
 // While a whole hero or a whole payment is written into the sheets, the boxes' own load checks
 // and purse mirror wait: intermediate totals mean nothing, and the writer weighs once at the end.
 class LoadChecksHeld {

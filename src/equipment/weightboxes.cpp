@@ -3,14 +3,8 @@
 #include "common/controls.h"
 #include "common/shared.h"
 #include "equipment/loadlimit.h"
-#include "hero/poidstotal.h"
 
 void weightBoxChanged(TextBox& box) {
     if (box.text().isEmpty()) shared::objetligne[1].clear();
-    if (!loadChecksActive()) return;
-    poidstotal();
-    if (overLoadLimit()) {
-        chargeMaximumDepassee();
-        box.setText(QString());
-    }
+    checkLoad(box);
 }

@@ -117,7 +117,6 @@ private:
     // The batch weight of an ammunition slot from its count and unit weight.
     void writeBatch(int slot, TextBox* changed);
     // Recomputes the carried weight; over the limit, says so and empties `changed`.
-    void checkLoad(TextBox* changed);
 };
 
 inline Perso& perso() { return forms::get<Perso>(); }

@@ -7,7 +7,6 @@
 #include "equipment/itemname.h"
 #include "equipment/itemweight.h"
 #include "equipment/loadlimit.h"
-#include "hero/poidstotal.h"
 
 std::vector<TextBox*> Perso::meleeCompanions(int slot) const {
     return {armeAttaque[slot], armeParade[slot], facteur[slot], pim1[slot], pim2[slot],
@@ -76,7 +75,7 @@ void Perso::poidsunitaire_Change(int slot) { writeBatch(slot, poidsunitaire[slot
 
 void Perso::quantite_Change(int slot) {
     writeBatch(slot, quantite[slot]);
-    checkLoad(quantite[slot]);
+    checkLoad(*quantite[slot]);
 }
 
 void Perso::writeBatch(int slot, TextBox* changed) {
@@ -96,14 +95,4 @@ void Perso::malus_Change(int slot) {
     malusapplique[slot] = now;
 }
 
-void Perso::poids_Change(TextBox* weight) { checkLoad(weight); }
-
-void Perso::checkLoad(TextBox* changed) {
-    // Without a hero there is no limit to hold.
-    if (!loadChecksActive()) return;
-    poidstotal();
-    if (overLoadLimit()) {
-        chargeMaximumDepassee();
-        changed->clear();
-    }
-}
+void Perso::poids_Change(TextBox* weight) { checkLoad(*weight); }
