@@ -1,5 +1,6 @@
 #include "equipment/equip.h"
 
+#include "app/sheetmenus.h"
 #include "equipment/coinchange.h"
 #include "equipment/itemhandlers.h"
 #include "equipment/weightboxes.h"
@@ -52,6 +53,7 @@ Equip::Equip() : Form(QStringLiteral("equip"), QStringLiteral("Equipement")) {
     setCentralWidget(central);
     connectHandlers();
     connectItemHandlers(*this);
+    sheetmenus::build(*this, Sheet::Equip);
 }
 
 void Equip::connectHandlers() {

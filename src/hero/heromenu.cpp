@@ -1,10 +1,9 @@
-// The hero sheet's menu bar: the "Perso" menu for the hero itself, then the tool entries.
+// The hero sheet's menu bar: the "Perso" menu for the hero itself, then the sheets' tool entries.
 #include "hero/perso.h"
 
 #include "common/drivepath.h"
 
-#include "app/about.h"
-#include "app/toolentries.h"
+#include "app/sheetmenus.h"
 #include "hero/effacefiche.h"
 #include "hero/printing.h"
 #include "hero/tirage.h"
@@ -19,10 +18,7 @@ void Perso::buildMenus() {
     auto entry = [this](QMenu* menu, const QString& name, const QString& text, void (Perso::*handler)()) {
         auto* e = new MenuEntry(name, text, this);
         e->onClick([this, handler] { (this->*handler)(); });
-        if (menu)
-            menu->addAction(e);
-        else
-            menuBar()->addAction(e); // a tool entry stands alone on the bar
+        menu->addAction(e);
         return e;
     };
     menuperso = menuBar()->addMenu(QStringLiteral("Perso"));
@@ -42,12 +38,7 @@ void Perso::buildMenus() {
     menuimprimer = entry(menuperso, QStringLiteral("menuimprimer"), QStringLiteral("Imprimer"),
                          &Perso::menuimprimer_Click);
 
-    menulanterne = entry(nullptr, QStringLiteral("menulanterne"), QStringLiteral("Lanterne"),
-                         &Perso::menulanterne_Click);
-    menuaide = entry(nullptr, QStringLiteral("menuaide"), QStringLiteral("Aide"),
-                     &Perso::menuaide_Click);
-    menuabout = entry(nullptr, QStringLiteral("menuabout"), QStringLiteral("A propos"),
-                      &Perso::menuabout_Click);
+    sheetmenus::build(*this, Sheet::Perso);
 }
 
 void Perso::menunouveau_Click() { effacefiche(); }
@@ -74,9 +65,3 @@ void Perso::menuimprimer_Click() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) imprimeFiches(printer);
 }
-
-void Perso::menulanterne_Click() { runLanterne(); }
-
-void Perso::menuaide_Click() { openHelpPage(); }
-
-void Perso::menuabout_Click() { about().show(); }

@@ -53,7 +53,6 @@ public:
     // Menu bar
     QMenu* menuperso;
     MenuEntry *menunouveau, *sauvegarde, *menutirage, *menuportrait, *menurepertoire, *menuimprimer;
-    MenuEntry *menulanterne, *menuaide, *menuabout;
 
     // The adresse malus each protection slot has taken off `adresse`, malusapplique1..3, so
     // that a new malus first gives the old one back.
@@ -92,9 +91,6 @@ public:
     void menutirage_Click();
     void menuportrait_Click();
     void menuimprimer_Click();
-    void menulanterne_Click();
-    void menuaide_Click();
-    void menuabout_Click();
 
     // Lights and enables the level-passage button, or puts it back at rest.
     void showLevelReached(bool reached);

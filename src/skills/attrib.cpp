@@ -1,5 +1,6 @@
 #include "skills/attrib.h"
 
+#include "app/sheetmenus.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
@@ -48,6 +49,7 @@ Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
     setCentralWidget(central);
     connectHandlers();
     connectSkillButtons(*this);
+    sheetmenus::build(*this, Sheet::Attrib);
 }
 
 void Attrib::connectHandlers() {

@@ -1,12 +1,16 @@
-// The menu entries that reach outside the program: the help page and lanterne.exe.
+// The sheets' one menu bar, and the entries that reach outside the program.
 #include "app/about.h"
 #include "app/shell.h"
+#include "equipment/equip.h"
 #include "hero/perso.h"
+#include "skills/attrib.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,8 +19,13 @@ class TestToolEntries : public QObject {
     TestDriveC drive;
     QStringList started, opened;
 
-    static void trigger(const char* entry) {
-        auto* action = perso().findChild<MenuEntry*>(entry);
+    static QMainWindow& sheet(const QString& name) {
+        if (name == "attrib") return attrib();
+        if (name == "equip") return equip();
+        return perso();
+    }
+    static void trigger(const char* entry, const QString& from = "perso") {
+        auto* action = sheet(from).findChild<MenuEntry*>(entry);
         if (!action) qFatal("no menu entry %s", entry);
         action->trigger();
     }
@@ -32,6 +41,20 @@ private slots:
         shell::setProgramStarter({});
         shell::setDocumentOpener({});
         shell::setProgramFolder({});
+    }
+
+    // Each sheet has the same entries, in the same order, as actions of its own.
+    void bars() {
+        FreshProgram fresh;
+        const QStringList tools{"menulanterne", "menuaide", "menuabout"};
+        for (const QString name : {"perso", "attrib", "equip"}) {
+            QStringList shown;
+            for (QAction* action : sheet(name).menuBar()->actions())
+                shown << (action->menu() ? action->menu()->objectName() : action->objectName());
+            QCOMPARE(shown, name == "perso" ? QStringList{"menuperso"} + tools : tools);
+            for (QAction* action : sheet(name).menuBar()->actions())
+                QVERIFY(action->menu() || action->parent() == &sheet(name));
+        }
     }
 
     void entries_data() {
@@ -69,9 +92,11 @@ private slots:
     }
 
     void aboutEntry() {
-        FreshProgram fresh;
-        trigger("menuabout");
-        QVERIFY(forms::isLoaded<About>() && about().isVisible());
+        for (const QString from : {"perso", "attrib", "equip"}) {
+            FreshProgram fresh;
+            trigger("menuabout", from);
+            QVERIFY(forms::isLoaded<About>() && about().isVisible());
+        }
     }
 };
 

@@ -1,0 +1,48 @@
+#include "app/sheetmenus.h"
+
+#include "app/about.h"
+#include "app/toolentries.h"
+#include "common/controls.h"
+#include "hero/perso.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace sheetmenus {
+namespace {
+
+struct Entry {
+    const char* name;
+    const char* caption;
+    void (*click)(Sheet from);
+};
+
+// Left to right, as every sheet shows them.
+const Entry entries[] = {
+    {"menulanterne", "Lanterne", menulanterne_Click},
+    {"menuaide", "Aide", menuaide_Click},
+    {"menuabout", "A propos", menuabout_Click},
+};
+
+} // namespace
+
+void build(QMainWindow& window, Sheet sheet) {
+    for (const Entry& entry : entries) {
+        auto* action = new MenuEntry(QString::fromUtf8(entry.name), QString::fromUtf8(entry.caption),
+                                     &window);
+        action->onClick([click = entry.click, sheet] { click(sheet); });
+        window.menuBar()->addAction(action); // a tool entry stands alone on the bar
+    }
+}
+
+bool refusedBeforeTool(Sheet sheet) {
+    return sheet == Sheet::Perso && perso().pretreSansDevotion();
+}
+
+void menulanterne_Click(Sheet) { runLanterne(); }
+
+void menuaide_Click(Sheet) { openHelpPage(); }
+
+void menuabout_Click(Sheet) { about().show(); }
+
+} // namespace sheetmenus
