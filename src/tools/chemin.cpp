@@ -13,7 +13,6 @@ Chemin::Chemin() : Form(QStringLiteral("chemin"), QStringLiteral("Où sauvegarde
     Dir = new DirListBox(QStringLiteral("Dir"), central);
     file = new TextBox(QStringLiteral("file"), central);
     Label1 = new Label(QStringLiteral("Label1"), QStringLiteral("Chemin complet :"), central);
-    Label1->setToolTip(QStringLiteral("Montre ou cache le chemin complet"));
     cheminfichier = new Label(QStringLiteral("cheminfichier"), QString(), central);
     cheminfichier->setWordWrap(true);
     flag = new Label(QStringLiteral("flag"), QString(), central);
