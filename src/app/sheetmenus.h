@@ -21,6 +21,7 @@ bool refusedBeforeTool(Sheet sheet);
 
 // The shared entries. Each sheet's action of that name runs the one of its entry.
 void menulanterne_Click(Sheet from);
+void menusaisie_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 
