@@ -1,85 +1,49 @@
-// The item editor: the item file of each kind, the save's checks and failures, the loading of
-// a picked item, the listing by kind, kind switching and clearing.
+// The item editor: each kind's item file, the save's checks and failures, the folder file it
+// saves by, picked files, the listing by kind, kind switching and clearing; the folder dialog
+// and the sheets' "Objets" entries.
+#include "catalogues/cheminsaisie.h"
 #include "catalogues/saisie.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
+#include "hero/perso.h"
+#include "skills/attrib.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCryptographicHash>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QTest>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
-QWidget* box(const QString& name) {
-    auto* found = saisie().findChild<QWidget*>(name);
-    if (!found) qFatal("no box %s", qPrintable(name));
-    return found;
-}
-
-ComboBox* nameBox(int kind) { return saisie().kinds[kind].nom(); }
-
 QStringList listOf(const ComboBox* list) {
     QStringList names;
-    for (int i = 0; i < list->listCount(); ++i) names << list->list(i);
+    for (int i = 0; i < list->listCount(); ++i)
+        names << list->list(i);
     return names;
 }
-
-// The user picks a listed name: its Click runs.
-void pick(int kind, const QString& name) {
-    ComboBox* list = nameBox(kind);
-    const int entry = list->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(entry >= 0, qPrintable(name));
-    list->setCurrentIndex(entry);
-    emit list->activated(entry);
+QStringList shown(int kind) {
+    QStringList texts;
+    for (const QWidget* line : saisie().kinds[kind].lines)
+        texts << lineText(line);
+    return texts;
 }
-
-void save() { saisie().sauve->click(); }
-
-// Windows-1252 for the few letters these tests use beyond ASCII.
-QByteArray cp1252(const QString& text) {
+QByteArray lines(const QStringList& values) { // Windows-1252: Latin-1, and œ at 0x9C
     QByteArray bytes;
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'é': bytes += '\xe9'; break;
-        case u'è': bytes += '\xe8'; break;
-        case u'ô': bytes += '\xf4'; break;
-        case u'œ': bytes += '\x9c'; break;
-        case u'«': bytes += '\xab'; break;
-        case u'»': bytes += '\xbb'; break;
-        default: bytes += c.toLatin1();
-        }
-    }
+    for (const QString& value : values)
+        bytes += QString(value).replace(u'œ', QChar(0x9c)).toLatin1() + "\r\n";
     return bytes;
 }
-
-QByteArray lines(const QStringList& values) {
-    QByteArray bytes;
-    for (const QString& value : values) bytes += cp1252(value) + "\r\n";
-    return bytes;
-}
-
-// Every file of drive C:, with its content.
-QMap<QString, QByteArray> driveContents(const TestDriveC& drive) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(drive.root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        files[path] = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
+QStringList driveFiles(const TestDriveC& drive) {
+    QStringList files;
+    for (QDirIterator it(drive.root(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = QDir(drive.root()).relativeFilePath(it.next());
+        files << path + ':' + drive.read(path).toHex();
     }
     return files;
 }
-
-const QString dagueArm = QStringLiteral("objets/Dague.arm");
 const QStringList dague = {"Dague", "12", "10", "3", "1", "4", "80", "20", "PO"};
 
 } // namespace
@@ -88,389 +52,323 @@ class TestSaisie : public QObject {
     Q_OBJECT
     std::optional<TestDriveC> drive;
     std::optional<FreshProgram> program;
-
     MessageRecorder& messages() { return program->messages; }
-    // The editor loaded over the item folder, its start-up messages forgotten.
-    Saisie& editor() {
-        Saisie& window = saisie();
+    void load() { // the editor over the item folder, its start-up messages forgotten
+        saisie();
         messages().clear();
-        return window;
     }
-    void fillWeapon(const QStringList& values) {
+    void save() { saisie().sauve->click(); }
+    static QWidget* box(const QString& name) { return saisie().findChild<QWidget*>(name); }
+    static ComboBox* nameBox(int kind) { return saisie().kinds[kind].nom(); }
+    static QString label() { return cheminsaisie().cheminfichiersaisie->caption(); }
+    static void pick(int kind, const QString& name) {
+        nameBox(kind)->setCurrentIndex(nameBox(kind)->findText(name));
+        emit nameBox(kind)->activated(nameBox(kind)->currentIndex());
+    }
+    static void fill(int kind, const QStringList& values) {
         for (int line = 0; line < values.size(); ++line)
-            setLineText(saisie().kinds[1].lines.at(line), values.at(line));
-    }
-    QStringList weaponBoxes() const {
-        QStringList texts;
-        for (const QWidget* line : saisie().kinds[1].lines) texts << lineText(line);
-        return texts;
+            setLineText(saisie().kinds[kind].lines.at(line), values.at(line));
     }
 
 private slots:
-    void init() {
-        drive.emplace();
-        program.emplace();
-    }
-    void cleanup() {
-        program.reset();
-        drive.reset();
-    }
+    void init() { drive.emplace(), program.emplace(); }
+    void cleanup() { program.reset(), drive.reset(); }
 
-    // Each kind's boxes in the file's order; each value typed is written as typed, and read
-    // back into the same box.
+    // Each kind's boxes in the file's order, written as typed and read back into their boxes.
     void everyKindRoundTrips_data() {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("melee") << 1 << ".arm"
-                               << QStringList{"farmnom", "farmat",  "farmpar",  "farmfr", "farmpi1",
-                                              "farmpi2", "farmpoids", "farmprix", "farmup"};
-        QTest::newRow("ranged") << 2 << ".ard"
-                                << QStringList{"fardnom",   "fardpi1",  "fardpi2", "fardportee",
-                                               "fardpoids", "fardprix", "fardup"};
-        QTest::newRow("ammunition")
-            << 3 << ".mun"
-            << QStringList{"fmunnom", "fmunpoids", "fmunquantite", "fmunprix", "fmunup"};
-        QTest::newRow("protection") << 4 << ".pro"
-                                    << QStringList{"fpronom", "fproprot", "fpromalus", "fpropoids",
-                                                   "fproprix", "fproup"};
-        QTest::newRow("clothing, empty unit")
-            << 5 << ".hab" << QStringList{"fhabnom", "fhabpoids", "fhabprix", "fhabup"};
-        QTest::newRow("provisions")
-            << 6 << ".prv" << QStringList{"fprvnom", "fprvpoids", "fprvprix", "fprvup"};
-        QTest::newRow("plants") << 7 << ".pla"
-                                << QStringList{"fplanom",    "fplapartie",    "fplapreparation",
-                                               "fplaorigine", "fplaeffets",   "fplafrequence",
-                                               "fplaprix",   "fplaup"};
-        QTest::newRow("potions") << 8 << ".pot"
-                                 << QStringList{"fpotnom",       "fpoteffets", "fpotdebut",
-                                                "fpotduree",     "fpotsymptomes", "fpotpoids",
-                                                "fpotprix",      "fpotup"};
-        QTest::newRow("poisons") << 9 << ".poi"
-                                 << QStringList{"fpoinom",       "fpoieffets", "fpoidebut",
-                                                "fpoiduree",     "fpoisymptomes", "fpoipoids",
-                                                "fpoiprix",      "fpoiup"};
-        QTest::newRow("equipment")
-            << 10 << ".equ" << QStringList{"fequnom", "fequpoids", "fequprix", "fequup"};
-        QTest::newRow("jewels") << 11 << ".bij"
-                                << QStringList{"fbijnom", "fbijdescription", "fbijpoids",
-                                               "fbijprix", "fbijup"};
-        QTest::newRow("books") << 12 << ".liv"
-                               << QStringList{"flivnom", "flivdescription", "flivpoids",
-                                              "flivprix", "flivup"};
+        QTest::addColumn<QString>("boxes");
+        const char* kinds[] = {"arm nom at par fr pi1 pi2 poids prix up",
+                               "ard nom pi1 pi2 portee poids prix up",
+                               "mun nom poids quantite prix up",
+                               "pro nom prot malus poids prix up",
+                               "hab nom poids prix up",
+                               "prv nom poids prix up",
+                               "pla nom partie preparation origine effets frequence prix up",
+                               "pot nom effets debut duree symptomes poids prix up",
+                               "poi nom effets debut duree symptomes poids prix up",
+                               "equ nom poids prix up",
+                               "bij nom description poids prix up",
+                               "liv nom description poids prix up"};
+        for (int kind = 1; kind <= 12; ++kind)
+            QTest::addRow("%s", kinds[kind - 1]) << kind << kinds[kind - 1];
     }
     void everyKindRoundTrips() {
         QFETCH(int, kind);
-        QFETCH(QString, extension);
-        QFETCH(QStringList, boxes);
-        Saisie& window = editor();
-        window.kinds[kind].option->setValue(true);
-        QCOMPARE(window.kinds[kind].lines.size(), std::size_t(boxes.size()));
-        QStringList values;
-        for (const QString& name : boxes) {
-            QString value = QStringLiteral("«%1» \"è\", ô").arg(name); // quotes and commas
-            if (name.endsWith("nom")) value = "Cœur, l'épée";
-            if (name.endsWith("up")) value = kind == 5 ? "" : "PA";
-            if (name.endsWith("prix")) value = "12000"; // longer than its box takes by typing
-            if (name.endsWith("poids")) value = "1,5";
-            setLineText(box(name), value);
-            values << value;
+        QFETCH(QString, boxes);
+        load();
+        saisie().kinds[kind].option->setValue(true);
+        QStringList names = boxes.split(' '), values;
+        const QString ext = names.takeFirst();
+        QCOMPARE(saisie().kinds[kind].lines.size(), std::size_t(names.size()));
+        for (const QString& name : names) {
+            values << (name == "nom"     ? "Cœur, l'épée"
+                       : name == "up"    ? (kind == 5 ? "" : "PA")
+                       : name == "prix"  ? "12000" // longer than typing allows
+                       : name == "poids" ? "1,5"
+                                         : "«" + name + "» \"à\", ô");
+            setLineText(box('f' + ext + name), values.back());
         }
         save();
-        QCOMPARE(messages().texts(), QStringList());
-        QCOMPARE(drive->read("objets/Cœur, l'épée" + extension), lines(values));
-        QCOMPARE(listOf(nameBox(kind)), QStringList{"Cœur, l'épée"});
-
-        window.Efface->click();
+        QCOMPARE(drive->read("objets/Cœur, l'épée." + ext), lines(values));
+        saisie().Efface->click();
         pick(kind, "Cœur, l'épée");
-        for (int line = 0; line < boxes.size(); ++line)
-            QCOMPARE(lineText(box(boxes.at(line))), values.at(line));
+        QCOMPARE(shown(kind), values);
         QCOMPARE(messages().count(), 0);
     }
 
     void unitCheck_data() {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<bool>("saved");
-        for (const char* unit : {"", "PC", "PB", "PA", "PO"}) QTest::addRow("'%s'", unit) << unit << true;
-        for (const char* unit : {"po", "P0", "PO ", " PO", "Po", "pièces"})
+        for (const char* unit : {"", "PC", "PB", "PA", "PO"})
+            QTest::addRow("'%s'", unit) << unit << true;
+        for (const char* unit : {"po", "P0", "PO ", "Po"})
             QTest::addRow("'%s'", unit) << unit << false;
     }
     void unitCheck() {
         QFETCH(QString, unit);
         QFETCH(bool, saved);
-        editor();
-        fillWeapon(dague);
-        setLineText(saisie().kinds[1].up(), unit);
-        drive->write("objets/Hache.arm", lines({"Hache", "", "", "", "", "", "", "", ""}));
+        load();
+        fill(1, dague.mid(0, 8) << unit);
+        drive->write("objets/Hache.arm", ""); // the list is refreshed either way
         save();
-        QCOMPARE(QFile::exists(drive->root() + "/" + dagueArm), saved);
-        QCOMPARE(messages().texts(), saved ? QStringList() : QStringList{"Unité de prix inconnue !"});
-        if (!saved) {
-            QCOMPARE(messages().last().icon, MsgIcon::Exclamation);
-            QCOMPARE(messages().last().title, QString());
-        }
-        // Either way the list is refreshed from the folder.
-        QCOMPARE(listOf(nameBox(1)), saved ? QStringList({"Dague", "Hache"}) : QStringList{"Hache"});
+        QCOMPARE(drive->read("objets/Dague.arm").isEmpty(), !saved);
+        QCOMPARE(messages().texts(),
+                 saved ? QStringList() : QStringList{"Unité de prix inconnue !"});
+        if (!saved) QCOMPARE(messages().last().title, QString());
+        QCOMPARE(listOf(nameBox(1)),
+                 saved ? QStringList({"Dague", "Hache"}) : QStringList{"Hache"});
     }
 
+    // Refused names write nothing anywhere; a name of another case replaces that file.
     void names_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");    // written, relative to drive C:; empty for none
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("listed");
-        const QStringList refused{"Utilisation d'un caractère interdit !"};
-        for (const char* name : {"..\\Dague", "a/b", "C:Dague", "Dague?", "Da*gue", "<a>", "a|b",
-                                 "\"a\"", "a..b", "..", "\\"})
-            QTest::addRow("%s", name) << name << "" << refused << QStringList{"Dague"};
-        QTest::newRow("empty name: nothing") << "" << "" << QStringList() << QStringList{"Dague"};
-        QTest::newRow("other case replaces the file, keeps its name")
-            << "dAGUE" << "objets/Dague.arm" << QStringList() << QStringList{"Dague"};
-        QTest::newRow("accented name, as on disk")
-            << "Flèches" << "objets/Flèches.arm" << QStringList() << QStringList{"Dague", "Flèches"};
-        QTest::newRow("dots inside a word are kept")
-            << "Fiole. vide" << "objets/Fiole. vide.arm" << QStringList()
-            << QStringList{"Dague", "Fiole. vide"};
+        QTest::addColumn<QString>("file"); // empty: nothing written
+        for (const char* name :
+             {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b", "\"a\"", "a..b"})
+            QTest::addRow("%s", name) << name << "";
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("other case") << QString("dAGUE") << QString("objets/Dague.arm");
+        QTest::newRow("accent") << QString("Flèches") << QString("objets/Flèches.arm");
     }
     void names() {
         QFETCH(QString, name);
         QFETCH(QString, file);
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, listed);
-        drive->write(dagueArm, lines(dague));
-        editor();
-        QDir(drive->root()).mkpath("objets/a"); // "a/b" must not land in it
-        const auto before = driveContents(*drive);
-        // A file appears meanwhile: a refused save does not refresh the list.
-        drive->write("objets/Zèbre.arm", lines({"Zèbre", "", "", "", "", "", "", "", ""}));
-        fillWeapon({name, "1", "2", "3", "4", "5", "6", "7", "PO"});
+        drive->write("objets/Dague.arm", lines(dague));
+        QDir(drive->root()).mkpath("objets/a");
+        load();
+        const QStringList before = driveFiles(*drive);
+        fill(1, QStringList{name} + dague.mid(1, 7) << "PC");
         save();
-        QCOMPARE(messages().texts(), shown);
-        if (!shown.isEmpty()) QCOMPARE(messages().last().title, QString());
-        auto after = driveContents(*drive);
-        after.remove(drive->root() + "/objets/Zèbre.arm");
-        if (file.isEmpty()) {
-            QCOMPARE(after, before);
-            QCOMPARE(listOf(nameBox(1)), listed);
-        } else {
-            QCOMPARE(drive->read(file), lines({name, "1", "2", "3", "4", "5", "6", "7", "PO"}));
-            QCOMPARE(after.size(), before.size() + (before.contains(drive->root() + "/" + file) ? 0 : 1));
-            QCOMPARE(listOf(nameBox(1)), listed + QStringList{"Zèbre"});
-        }
+        const bool refused = file.isEmpty() && !name.isEmpty();
+        QCOMPARE(messages().texts(),
+                 refused ? QStringList{"Utilisation d'un caractère interdit !"} : QStringList());
+        if (file.isEmpty())
+            QCOMPARE(driveFiles(*drive), before);
+        else
+            QCOMPARE(drive->read(file), lines(QStringList{name} + dague.mid(1, 7) << "PC"));
+        QCOMPARE(listOf(nameBox(1)).count("Dague"), 1);
     }
 
-    void saveFailures_data() {
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<int>("error");
-        QTest::newRow("folder gone") << "gone" << 76;
-        QTest::newRow("drive not writable") << "proc" << 75;
-        QTest::newRow("read-only folder") << "readonly" << 75;
-        QTest::newRow("a folder in the file's place") << "folder" << 75;
-    }
-    void saveFailures() {
-        QFETCH(QString, failure);
-        QFETCH(int, error);
-        if (failure == "readonly" && geteuid() == 0) QSKIP("permissions do not bind the superuser");
-        const QByteArray old = lines({"Dague", "0", "0", "0", "0", "0", "1", "1", "PC"});
-        drive->write(dagueArm, old);
-        editor();
-        const QString folder = drive->itemFolder();
-        if (failure == "gone") QDir(folder).removeRecursively();
-        if (failure == "proc") shared::cheminobjets = "Z:\\proc\\";
-        if (failure == "readonly")
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (failure == "folder") {
-            QFile::remove(drive->root() + "/" + dagueArm);
-            QDir(folder).mkdir("Dague.arm");
-        }
-        if (failure != "gone") drive->write("objets/Zèbre.arm", "");
-        fillWeapon(dague);
-        save();
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
-        QCOMPARE(messages().texts(), QStringList{RuntimeError::describe(error)});
-        QCOMPARE(messages().last().icon, MsgIcon::Critical);
-        QCOMPARE(messages().last().title, QString("Erreur !"));
-        if (failure == "readonly") QCOMPARE(drive->read(dagueArm), old);
-        QVERIFY(!QFile::exists("/proc/Dague.arm"));
-        QVERIFY(!listOf(nameBox(1)).contains("Zèbre"));
-    }
-
-    // Where the editor saves, from the line of "c:\objets.ini" it read at its load.
-    void folderLines_data() {
-        QTest::addColumn<QByteArray>("folderFile"); // empty: no folder file
-        QTest::addColumn<QString>("saved");         // relative to drive C:, empty: nothing
-        QTest::newRow("comma") << QByteArray("C:\\Jeux, r\xf4les\\Objets\\\r\n")
-                               << "Jeux, rôles/Objets/Dague.arm";
+    // Where the save writes, by the line of "c:\objets.ini" read at the editor's load; or what
+    // it shows, with nothing written anywhere.
+    void saveTarget_data() {
+        QTest::addColumn<QByteArray>("folderFile"); // null: none
+        QTest::addColumn<QString>("saved");         // the file written, or the start of the message
+        const QString missing = "fichier 'c:\\objets.ini' introuvable !";
+        QTest::newRow("comma") << QByteArray("C:\\Jeux, r\xf4les\\\r\n") << "Jeux, rôles/Dague.arm";
         QTest::newRow("no trailing \\") << QByteArray("C:\\objets\r\n") << "objets/Dague.arm";
-        QTest::newRow("other case, LF only") << QByteArray("c:\\OBJETS\\\n") << "objets/Dague.arm";
-        QTest::newRow("empty line") << QByteArray("\r\nC:\\objets\\\r\n") << "";
-        QTest::newRow("blank line") << QByteArray("   \r\n") << "";
-        QTest::newRow("missing file") << QByteArray() << "";
+        QTest::newRow("empty line") << QByteArray("\r\nC:\\objets\\\r\n") << missing;
+        QTest::newRow("missing file") << QByteArray() << missing;
+        QTest::newRow("folder gone")
+            << QByteArray("C:\\Jeux, r\xf4les\\\r\n") << RuntimeError::describe(76);
+        QTest::newRow("drive not writable")
+            << QByteArray("Z:\\proc\\\r\n") << RuntimeError::describe(75);
     }
-    void folderLines() {
+    void saveTarget() {
         QFETCH(QByteArray, folderFile);
         QFETCH(QString, saved);
-        QDir(drive->root()).mkpath("Jeux, rôles/Objets");
-        if (folderFile.isEmpty())
-            QFile::remove(drive->root() + "/objets.ini");
-        else
-            drive->write("objets.ini", folderFile);
-        const QString workingFolder = QDir::currentPath();
-        const auto before = driveContents(*drive);
-        editor();
-        fillWeapon(dague);
+        drive->write("objets/Dague.arm", "old");
+        QDir(drive->root()).mkpath("Jeux, rôles");
+        QFile::remove(drive->root() + "/objets.ini");
+        if (!folderFile.isNull()) drive->write("objets.ini", folderFile);
+        load();
+        if (QTest::currentDataTag() == QString("folder gone"))
+            QDir(drive->root() + "/Jeux, rôles").removeRecursively();
+        const QStringList before = driveFiles(*drive);
+        fill(1, dague);
         save();
-        if (saved.isEmpty()) {
-            QCOMPARE(driveContents(*drive), before);
-            QVERIFY(!QFile::exists(workingFolder + "/Dague.arm"));
-            QCOMPARE(messages().count(), 1);
-            QVERIFY(messages().last().text.startsWith("fichier 'c:\\objets.ini' introuvable !"));
-        } else {
+        if (saved.endsWith(".arm")) {
             QCOMPARE(drive->read(saved), lines(dague));
-            QCOMPARE(messages().count(), 0);
-            QCOMPARE(listOf(nameBox(1)), QStringList{"Dague"});
+            return;
         }
+        QCOMPARE(driveFiles(*drive), before);
+        QVERIFY(!QFile::exists("Dague.arm")); // nor in the working folder
+        QCOMPARE(messages().count(), 1);
+        QVERIFY(messages().last().text.startsWith(saved));
+        QCOMPARE(messages().last().title,
+                 QString(saved.startsWith("fichier") ? "Ambrefer" : "Erreur !"));
     }
 
     void pickedFiles_data() {
-        QTest::addColumn<QByteArray>("file"); // empty: gone since it was listed
-        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QByteArray>("file"); // null: gone since it was listed
+        QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("whole") << lines(dague) << dague << "";
-        QTest::newRow("first line differs: the file's name stays")
-            << lines(QStringList{"Poignard"} + dague.mid(1)) << dague << "";
-        QTest::newRow("longer: the rest is ignored")
-            << lines(dague + QStringList{"en trop", "encore"}) << dague << "";
-        QTest::newRow("LF only") << QByteArray("Dague\n12\n10\n3\n1\n4\n80\n20\nPO\n") << dague << "";
-        QTest::newRow("short: what it lacks is emptied")
-            << QByteArray("Dague\r\n12\r\n10") << QStringList{"Dague", "12", "10", "", "", "", "", "", ""}
+        const QString whole = dague.join('|');
+        QTest::newRow("other first line, longer")
+            << lines({"Autre", dague.mid(1).join('|'), "x"}).replace('|', "\r\n") << whole << "";
+        QTest::newRow("LF only") << lines({whole}).replace('|', "\n").replace('\r', "") << whole
+                                 << "";
+        QTest::newRow("short")
+            << QByteArray("Dague\r\n12\r\n10") << "Dague|12|10||||||"
             << "Objet incorrect dans le répertoire des Objet.\r\nVeuillez utiliser 'Saisie' !";
-        QTest::newRow("gone") << QByteArray() << QStringList{"Dague", "", "", "", "", "", "", "", ""}
+        QTest::newRow("gone") << QByteArray() << "Dague||||||||"
                               << "Objet inexistant dans le répertoire des Objet.";
     }
     void pickedFiles() {
         QFETCH(QByteArray, file);
-        QFETCH(QStringList, boxes);
+        QFETCH(QString, boxes);
         QFETCH(QString, message);
-        drive->write(dagueArm, lines(dague));
-        editor();
-        fillWeapon({"Hache", "9", "9", "9", "9", "9", "9", "9", "PB"}); // the item shown before
-        if (file.isEmpty())
-            QFile::remove(drive->root() + "/" + dagueArm);
+        drive->write("objets/Dague.arm", "");
+        load();
+        fill(1, {"Hache", "9", "9", "9", "9", "9", "9", "9", "PB"}); // the item shown before
+        if (file.isNull())
+            QFile::remove(drive->itemFolder() + "/Dague.arm");
         else
-            drive->write(dagueArm, file);
+            drive->write("objets/Dague.arm", file);
         pick(1, "Dague");
-        QCOMPARE(weaponBoxes(), boxes);
+        QCOMPARE(shown(1), boxes.split('|'));
         QCOMPARE(messages().texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (!message.isEmpty()) {
-            QCOMPARE(messages().last().icon, MsgIcon::Exclamation);
-            QCOMPARE(messages().last().title, QString("Ambrefer"));
-        }
-        QCOMPARE(listOf(nameBox(1)), file.isEmpty() ? QStringList() : QStringList{"Dague"});
+        QCOMPARE(listOf(nameBox(1)), file.isNull() ? QStringList() : QStringList{"Dague"});
     }
 
     // Each kind lists its own files, whatever pattern another window left behind.
     void listingByKind_data() {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("pattern");
         QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QStringList>("afterSave");
-        QTest::newRow("melee") << 1 << "*.arm" << QStringList{"abc", "Dague", "Épieu", "Zèbre"}
-                               << QStringList{"abc", "Dague", "Épieu", "Mouche", "Zèbre"};
-        QTest::newRow("ranged") << 2 << "*.ard" << QStringList{"Arc, court"}
-                                << QStringList{"Arc, court", "Mouche"};
-        QTest::newRow("books: none") << 12 << "*.liv" << QStringList() << QStringList{"Mouche"};
+        QTest::newRow("melee") << 1 << QStringList{"abc", "Dague", "Épieu", "Mouche", "Zèbre"};
+        QTest::newRow("ranged") << 2 << QStringList{"Arc, court", "Mouche"};
+        QTest::newRow("books: none") << 12 << QStringList{"Mouche"};
     }
     void listingByKind() {
         QFETCH(int, kind);
-        QFETCH(QString, pattern);
         QFETCH(QStringList, listed);
-        QFETCH(QStringList, afterSave);
         for (const char* file : {"Zèbre.arm", "abc.arm", "Dague.ARM", "Épieu.arm", "Arc, court.ard",
-                                 "notes.txt", "arm", "Sous/Masse.arm"})
-            drive->write(QString("objets/") + file, "x\r\n");
+                                 "notes.txt", "Sous/Masse.arm"})
+            drive->write(QString("objets/") + file, "");
         QDir(drive->itemFolder()).mkdir("Lance.arm");
-        Saisie& window = editor();
+        load();
         shared::motif = "*.bij"; // as an equipment filter leaves it
-        window.kinds[kind].option->setValue(true);
-        QCOMPARE(listOf(nameBox(kind)), listed);
-
+        saisie().kinds[kind].option->setValue(true);
         shared::motif = "*.bij";
         setLineText(nameBox(kind), "Mouche");
         save();
-        QCOMPARE(listOf(nameBox(kind)), afterSave);
+        QCOMPARE(listOf(nameBox(kind)), listed);
         QCOMPARE(nameBox(kind)->text(), QString("Mouche"));
-        QCOMPARE(shared::motif, pattern);
+        QCOMPARE(shared::motif, "*." + saisie().kinds[kind].option->objectName());
     }
 
     void switchingAndClearing() {
-        Saisie& window = editor();
+        load();
+        Saisie& window = saisie();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        fillWeapon(dague);
+        fill(1, dague);
         const int shortHeight = window.height();
         window.kinds[8].option->setValue(true);
-        QVERIFY(window.kinds[8].frame->isVisible());
-        QVERIFY(!window.kinds[1].frame->isVisible());
+        QVERIFY(window.kinds[8].frame->isVisible() && !window.kinds[1].frame->isVisible());
         QVERIFY(window.height() > shortHeight);
-        setLineText(box("fpoteffets"), "Soigne");
-        window.kinds[5].option->setValue(true);
-        QCOMPARE(window.height(), shortHeight);
         window.kinds[1].option->setValue(true);
-        QCOMPARE(weaponBoxes(), dague);
-        QCOMPARE(shared::typesaisie, 1);
-
+        QCOMPARE(window.height(), shortHeight);
+        QCOMPARE(shown(1), dague);
         window.kinds[8].option->setValue(true);
         window.Efface->click();
         int emptied = 0;
-        for (int kind = 1; kind <= 12; ++kind) {
-            for (QWidget* line : window.kinds[kind].lines) {
-                QCOMPARE(lineText(line), QString());
-                ++emptied;
-            }
-            QCOMPARE(listOf(window.kinds[kind].up()), QStringList({"PO", "PA", "PB", "PC"}));
-        }
+        for (int kind = 1; kind <= 12; emptied += int(shown(kind++).size()))
+            QCOMPARE(shown(kind).join(""), QString());
         QCOMPARE(emptied, 73);
+        QCOMPARE(listOf(window.kinds[12].up()), QStringList({"PO", "PA", "PB", "PC"}));
         QCOMPARE(QApplication::focusWidget(), nameBox(8));
-        QVERIFY(window.kinds[8].frame->isVisible());
     }
 
-    // No line break ever reaches a field: every file keeps its kind's line count.
-    void lineBreaks_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("pasted");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << "";
-        QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "";
-        QTest::newRow("Ctrl+keypad Enter") << int(Qt::Key_Enter) << int(Qt::ControlModifier) << "";
-        QTest::newRow("pasted CR LF") << 0 << 0 << "\r\n";
-        QTest::newRow("pasted CR") << 0 << 0 << "\r";
-        QTest::newRow("pasted LF") << 0 << 0 << "\n";
-    }
+    // No line break reaches a field, so a file keeps its kind's line count.
     void lineBreaks() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, pasted);
-        Saisie& window = editor();
-        window.kinds[11].option->setValue(true);
-        window.show();
-        auto* description = static_cast<MemoBox*>(box("fbijdescription"));
-        description->setFocus();
-        QTest::keyClicks(description, "Or");
-        if (key)
-            QTest::keyClick(description, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        else {
-            QApplication::clipboard()->setText("fin" + pasted + "rubis");
-            description->paste();
-        }
-        QTest::keyClicks(description, "x");
-        QCOMPARE(description->text(), key ? QString("Orx") : QString("Orfin rubisx"));
-
-        // A break written by code is saved as a blank.
-        description->setText("a\nb");
+        load();
+        saisie().kinds[11].option->setValue(true);
+        auto* memo = static_cast<MemoBox*>(box("fbijdescription"));
+        for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier})
+            QTest::keyClick(memo, Qt::Key_Return, modifiers);
+        QApplication::clipboard()->setText("a\r\nb\rc\nd");
+        memo->paste();
+        QCOMPARE(memo->text(), QString("a b c d"));
+        memo->setText("e\nf");
         setLineText(nameBox(11), "Anneau");
         save();
-        QCOMPARE(drive->read("objets/Anneau.bij"), QByteArray("Anneau\r\na b\r\n\r\n\r\n\r\n"));
+        QCOMPARE(drive->read("objets/Anneau.bij"), QByteArray("Anneau\r\ne f\r\n\r\n\r\n\r\n"));
+    }
+
+    // The dialog writes the folder file of its opener's catalogue, and only on Ok; either
+    // button hides it and keeps it. A failed write is reported and the dialog stays open.
+    // It opens from the editor, which shows potions.
+    void folderDialog_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("row"); // the button, the folder, the file written, its line
+        QTest::newRow("sub-folder") << 2 << "ok|c:\\jeux, rôles|objets.ini|C:\\Jeux, rôles\\";
+        QTest::newRow("root") << 1 << "ok|C:\\|monstres.ini|C:\\";
+        QTest::newRow("spells") << 3 << "ok|C:\\objets|sorts.ini|C:\\objets\\";
+        QTest::newRow("choice 0") << 0 << "ok|C:\\||";
+        QTest::newRow("Cancel") << 2 << "Command1|C:\\||";
+        QTest::newRow("failed write") << 2 << "ok|C:\\||";
+    }
+    void folderDialog() {
+        QFETCH(int, choice);
+        QFETCH(QString, row);
+        const QStringList parts = row.split('|');
+        const QString &button = parts[0], &folder = parts[1], &file = parts[2], &line = parts[3];
+        drive->write("Jeux, rôles/Masse.arm", "");
+        load();
+        saisie().kinds[8].option->setValue(true);
+        nameBox(1)->setEditText("Dague");
+        saisie().menusauve->trigger();
+        QCOMPARE(label(), QString("C:\\objets\\"));
+        const bool fails = QTest::currentDataTag() == QString("failed write");
+        if (fails) QFile::remove(drive->root() + "/objets.ini");
+        if (fails) QDir(drive->root()).mkdir("objets.ini");
+        cheminsaisie().Dir->setPath(folder);
+        shared::choixrepertoire = choice;
+        cheminsaisie().findChild<CommandButton*>(button)->click();
+        QCOMPARE(cheminsaisie().isVisible(), fails);
+        QCOMPARE(messages().texts(),
+                 fails ? QStringList{RuntimeError::describe(75)} : QStringList());
+        QCOMPARE(shared::choixrepertoire, choice);
+        for (const QString name : {"objets.ini", "monstres.ini", "sorts.ini"})
+            QCOMPARE(drive->read(name), name == file                     ? lines({line})
+                                        : name == "objets.ini" && !fails ? "C:\\objets\\\r\n"
+                                                                         : QByteArray());
+        // A confirmed item folder: the editor shows its melee weapons and saves there.
+        QCOMPARE(shared::typesaisie, file == "objets.ini" ? 1 : 8);
+        if (file != "objets.ini") return;
+        QCOMPARE(listOf(nameBox(1)), QStringList{"Masse"});
+        QCOMPARE(nameBox(1)->text(), QString());
+        nameBox(1)->setEditText("Fléau");
+        save();
+        QCOMPARE(listOf(nameBox(1)), QStringList({"Fléau", "Masse"}));
+    }
+
+    // Only the hero sheet's entry presets the dialog; without a folder file it silently does not.
+    void objetsEntries() {
+        QDir(drive->root()).mkpath("objets/Armes");
+        load();
+        drive->write("objets.ini", "C:\\objets\\Armes\\\r\n");
+        attrib().findChild<MenuEntry*>("menusaisie")->trigger();
+        QVERIFY(saisie().isVisible() && !cheminsaisie().isVisible());
+        QCOMPARE(label(), QString("C:\\objets\\"));
+        perso().findChild<MenuEntry*>("menusaisie")->trigger();
+        QCOMPARE(label(), QString("C:\\objets\\Armes\\"));
+        drive->write("objets.ini", "C:\\absent\\\r\n");
+        perso().findChild<MenuEntry*>("menusaisie")->trigger();
+        QCOMPARE(label(), QString("C:\\objets\\Armes\\"));
+        QCOMPARE(messages().count(), 0);
     }
 };
 
