@@ -23,6 +23,8 @@ bool refusedBeforeTool(Sheet sheet);
 void menucombat_Click(Sheet from);
 void menulanterne_Click(Sheet from);
 void menusaisie_Click(Sheet from);
+void menusorts_Click(Sheet from);
+void menumonstres_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 

@@ -2,6 +2,7 @@
 // The item editor "Objets": one frame per item kind, built from the item file's table, of
 // which the current kind's alone is shown. It creates, loads, clears and saves item files.
 #include "common/controls.h"
+#include "common/fieldmemo.h"
 #include "common/filelists.h"
 #include "common/form.h"
 
@@ -51,7 +52,3 @@ private:
 inline Saisie& saisie() {
     return forms::get<Saisie>();
 }
-
-// A box of an item file's line: its text, whatever kind of box it is.
-QString lineText(const QWidget* box);
-void setLineText(QWidget* box, const QString& text);
