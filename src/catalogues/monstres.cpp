@@ -74,10 +74,14 @@ Monstres::Monstres() : Form(QStringLiteral("monstres"), QStringLiteral("Monstres
     for (int line = 2; line <= 14; ++line) {
         const int row = line <= 8 ? 0 : 2, column = line <= 8 ? line - 2 : line - 9;
         values->addWidget(makeLabel(line, Frame1), row, column, Qt::AlignHCenter | Qt::AlignBottom);
-        values->addWidget(lines[line], row + 1, column, Qt::AlignHCenter);
+        if (line < 14) values->addWidget(lines[line], row + 1, column, Qt::AlignHCenter);
     }
-    values->addWidget(makeLabel(15, Frame1), 3, 6);
-    values->addWidget(lines[15], 3, 7, Qt::AlignHCenter);
+    auto* damage = new QHBoxLayout;
+    damage->addWidget(lines[14]);
+    damage->addWidget(makeLabel(15, Frame1));
+    damage->addWidget(lines[15]);
+    damage->addStretch();
+    values->addLayout(damage, 3, 5, 1, 2);
     frame->addLayout(values);
     for (int line = 16; line <= 18; ++line) {
         frame->addWidget(makeLabel(line, Frame1));

@@ -66,8 +66,7 @@ Sorts::Sorts() : Form(QStringLiteral("sorts"), QStringLiteral("Gestion des sorts
                                      sortsdescription->fontMetrics().lineSpacing());
 
     restriction = new CheckBox(QStringLiteral("restriction"), QString(), central);
-    restriction->setToolTip(
-        QStringLiteral("Si coché : permet d'avoir les formules d'une classe."));
+    restriction->setToolTip(QStringLiteral("Si coché : permet d'avoir les formules d'une classe."));
     sortsauver = new CommandButton(QStringLiteral("sortsauver"), QStringLiteral("Sauver"), central);
     sortseffacer =
         new CommandButton(QStringLiteral("sortseffacer"), QStringLiteral("Effacer"), central);
@@ -117,8 +116,7 @@ Sorts::Sorts() : Form(QStringLiteral("sorts"), QStringLiteral("Gestion des sorts
 }
 
 void Sorts::enablePriestControls(bool priest) {
-    for (QWidget* control : std::initializer_list<QWidget*>{sortsdieux, lib1, lib2, lib3,
-                                                             sortscondition, sortsepreuve,
-                                                             sortsrefus})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             sortsdieux, lib1, lib2, lib3, sortscondition, sortsepreuve, sortsrefus})
         control->setEnabled(priest);
 }

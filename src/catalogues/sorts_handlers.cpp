@@ -24,8 +24,9 @@ void Sorts::sortsformule_Click() {
     QStringList read;
     try {
         shared::numfichier = freeFile();
-        read = itemrecord::read(fichier->path() + u'/' + sortsformule->text() + spellfile::extension,
-                                spellfile::lineCount);
+        read =
+            itemrecord::read(fichier->path() + u'/' + sortsformule->text() + spellfile::extension,
+                             spellfile::lineCount);
     } catch (const RuntimeError&) {
     }
     for (int line = 1; line <= spellfile::lineCount; ++line)

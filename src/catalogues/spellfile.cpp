@@ -31,7 +31,8 @@ bool listed(const QString& classe, const QString& dieu, const QString& line3,
             const QString& line4) {
     if (classe == QStringLiteral("Magicien"))
         return line3 == QStringLiteral("Magicien") || line3 == QStringLiteral("Elfe");
-    if (classe == pretre) return line3 == pretre && (dieu.isEmpty() || line4.isEmpty() || line4 == dieu);
+    if (classe == pretre)
+        return line3 == pretre && (dieu.isEmpty() || line4.isEmpty() || line4 == dieu);
     return line3 == classe;
 }
 

@@ -41,7 +41,6 @@ inline const QString pretre = QStringLiteral("Prêtre");
 //  - a priest without a deity takes every priest spell, with one the spells of that deity and
 //    those of none;
 //  - any other class, the empty one included, takes the spells of that very class.
-bool listed(const QString& classe, const QString& dieu, const QString& line3,
-            const QString& line4);
+bool listed(const QString& classe, const QString& dieu, const QString& line3, const QString& line4);
 
 } // namespace spellfile
