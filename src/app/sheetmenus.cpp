@@ -19,6 +19,9 @@ struct Entry {
 
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
+    {"menudes", "Dés", menudes_Click},
+    {"menuepreuves", "Epreuves", menuepreuves_Click},
+    {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},
