@@ -5,6 +5,7 @@
 #include "tools/des.h"
 #include "tools/epreuves.h"
 #include "tools/tir_dist.h"
+#include "tools/transfertheros.h"
 
 void testWindowsAtStartup() {
     epreuves().clearTests();
@@ -30,6 +31,7 @@ void menudes_Click(Sheet from) {
 void menuepreuves_Click(Sheet from) {
     if (refusedBeforeTool(from)) return;
     lisini();
+    transfertheros();
     epreuves().show();
 }
 
@@ -37,6 +39,7 @@ void menuepreuves_Click(Sheet from) {
 void menutir_Click(Sheet) {
     lisini();
     inittir();
+    transfertheros();
     tir_dist().show();
 }
 
