@@ -24,7 +24,8 @@ Des::Des() : Form(QStringLiteral("Dés"), QStringLiteral(" Dés")) {
     nb->setText(QStringLiteral("1"));
     fitToDigits(nb, 3);
     moins = new CommandButton(QStringLiteral("moins"), QStringLiteral("-"), frame);
-    for (CommandButton* button : {plus, moins}) button->setFixedWidth(nb->width());
+    for (CommandButton* button : {plus, moins})
+        button->setFixedWidth(nb->width());
     grid->addWidget(plus, 0, 0);
     grid->addWidget(nb, 1, 0);
     grid->addWidget(moins, 2, 0);
@@ -52,14 +53,18 @@ Des::Des() : Form(QStringLiteral("Dés"), QStringLiteral(" Dés")) {
     clear->onClick([this] { clear_Click(); });
 }
 
-void Des::Form_Load() { settings::placeWindow(*this); }
+void Des::Form_Load() {
+    settings::placeWindow(*this);
+}
 
 void Des::Form_Unload() {
     settings::keepPosition(*this);
     sauveini();
 }
 
-void Des::plus_Click() { nb->setValue(nb->value() + 1); }
+void Des::plus_Click() {
+    nb->setValue(nb->value() + 1);
+}
 
 void Des::moins_Click() {
     if (nb->text().isEmpty() || nb->value() == 1) return;

@@ -24,4 +24,6 @@ private:
     void lance(int faces);
 };
 
-inline Des& des() { return forms::get<Des>(); }
+inline Des& des() {
+    return forms::get<Des>();
+}

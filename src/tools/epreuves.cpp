@@ -66,8 +66,8 @@ Epreuves::Epreuves() : Form(QStringLiteral("epreuves"), QStringLiteral("Epreuves
     for (int line = 0; line < 8; ++line) {
         const Row& row = rows[line];
         const int n = row.number;
-        auto* button =
-            new CommandButton(QString::fromLatin1(row.button), QString::fromUtf8(row.caption), frame);
+        auto* button = new CommandButton(QString::fromLatin1(row.button),
+                                         QString::fromUtf8(row.caption), frame);
         button->onClick([this, click = row.click] { (this->*click)(); });
         this->*row.buttonField = button;
 
@@ -95,7 +95,8 @@ Epreuves::Epreuves() : Form(QStringLiteral("epreuves"), QStringLiteral("Epreuves
     separator->setFrameShape(QFrame::VLine);
     grid->addWidget(separator, 1, 3, 8, 1);
 
-    for (TextBox* box : {ad, at, pa}) zeroShownEmpty(box);
+    for (TextBox* box : {ad, at, pa})
+        zeroShownEmpty(box);
 
     auto* buttons = new QHBoxLayout;
     lancer = new CommandButton(QStringLiteral("lancer"), QStringLiteral("&Epreuve"), frame);
@@ -118,17 +119,22 @@ Epreuves::Epreuves() : Form(QStringLiteral("epreuves"), QStringLiteral("Epreuves
     resultats[7]->onClick([this] { Label7_Click(); });
 }
 
-void Epreuves::Form_Load() { settings::placeWindow(*this); }
+void Epreuves::Form_Load() {
+    settings::placeWindow(*this);
+}
 
 void Epreuves::Form_Unload() {
     settings::keepPosition(*this);
     sauveini();
 }
 
-void Epreuves::toggleRow(int number) { Check[number]->setValue(!Check[number]->value()); }
+void Epreuves::toggleRow(int number) {
+    Check[number]->setValue(!Check[number]->value());
+}
 
 void Epreuves::lancer_Click() {
-    for (int n = 1; n <= 8; ++n) resultats[n]->clear();
+    for (int n = 1; n <= 8; ++n)
+        resultats[n]->clear();
     // By row number, so endurance is tested last; the roll shown is the last one made.
     for (int n = 1; n <= 8; ++n) {
         if (!Check[n]->value() || valeur[n]->text().isEmpty()) continue;
@@ -148,7 +154,9 @@ void Epreuves::Efface_Click() {
     tirage->clear();
 }
 
-void Epreuves::Label7_Click() { tirage->setHidden(!tirage->isHidden()); }
+void Epreuves::Label7_Click() {
+    tirage->setHidden(!tirage->isHidden());
+}
 
 void Epreuves::clearTests() {
     for (int n = 1; n <= 8; ++n) {

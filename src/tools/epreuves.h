@@ -43,4 +43,6 @@ private:
     void toggleRow(int number);
 };
 
-inline Epreuves& epreuves() { return forms::get<Epreuves>(); }
+inline Epreuves& epreuves() {
+    return forms::get<Epreuves>();
+}

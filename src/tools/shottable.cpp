@@ -96,8 +96,7 @@ const std::array<QString, 5>& targets() {
     return sizes;
 }
 
-std::optional<QString> cell(const QString& weapon, const QString& distance,
-                            const QString& target) {
+std::optional<QString> cell(const QString& weapon, const QString& distance, const QString& target) {
     const int w = indexOf(weapons(), weapon);
     const int d = indexOf(distances(), distance);
     const int t = indexOf(targets(), target);

@@ -14,8 +14,7 @@ const std::array<QString, 5>& targets();
 
 // The difficulty for that weapon, distance band and target size: "0", "+1" to "+10", or "HP"
 // for a target out of range. Any text that is not one of the lists' gives no cell.
-std::optional<QString> cell(const QString& weapon, const QString& distance,
-                            const QString& target);
+std::optional<QString> cell(const QString& weapon, const QString& distance, const QString& target);
 
 // The skill modifier of a " Combat à distance" value v: 9 - v below 9, 11 - v above 11, 0 from
 // 9 to 11, rounded half to even.

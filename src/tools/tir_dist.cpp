@@ -42,7 +42,8 @@ TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
     auto* rows = new QGridLayout;
     sides->addLayout(rows, 1);
     Label1 = withFont(new Label(QStringLiteral("Label1"), QStringLiteral("Arme"), frame), small);
-    Label3 = withFont(new Label(QStringLiteral("Label3"), QStringLiteral("Distance"), frame), small);
+    Label3 =
+        withFont(new Label(QStringLiteral("Label3"), QStringLiteral("Distance"), frame), small);
     Label4 = withFont(new Label(QStringLiteral("Label4"), QStringLiteral("Cible"), frame), small);
     Label5 =
         withFont(new Label(QStringLiteral("Label5"), QStringLiteral("Difficulté"), frame), small);
@@ -78,7 +79,8 @@ TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
     auto* frame3 = new QGroupBox(frame);
     frame3->setObjectName(QStringLiteral("Frame3"));
     auto* adresseRow = new QHBoxLayout(frame3);
-    Label2 = withFont(new Label(QStringLiteral("Label2"), QStringLiteral("Adresse"), frame3), small);
+    Label2 =
+        withFont(new Label(QStringLiteral("Label2"), QStringLiteral("Adresse"), frame3), small);
     adresse = withFont(new TextBox(QStringLiteral("adresse"), frame3), large);
     adresse->setAlignment(Qt::AlignCenter);
     adresse->setReadOnly(true);
@@ -90,13 +92,14 @@ TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
     auto* frame2 = new QGroupBox(frame);
     frame2->setObjectName(QStringLiteral("Frame2"));
     auto* shotRow = new QHBoxLayout(frame2);
-    epreuve = withFont(new CommandButton(QStringLiteral("epreuve"), QStringLiteral("Epreuve"), frame2),
-                       small);
+    epreuve = withFont(
+        new CommandButton(QStringLiteral("epreuve"), QStringLiteral("Epreuve"), frame2), small);
     resultat = withFont(new Label(QStringLiteral("resultat"), QString(), frame2), arial(12, true));
     resultat->setFrameShape(QFrame::Box);
     resultat->setAlignment(Qt::AlignCenter);
-    resultat->setMinimumWidth(resultat->fontMetrics().horizontalAdvance(QStringLiteral("Réussie !")) +
-                              resultat->fontMetrics().height());
+    resultat->setMinimumWidth(
+        resultat->fontMetrics().horizontalAdvance(QStringLiteral("Réussie !")) +
+        resultat->fontMetrics().height());
     shotRow->addWidget(epreuve);
     shotRow->addWidget(resultat, 1);
     right->addWidget(frame2);
@@ -120,7 +123,9 @@ TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
 }
 
 // The window has no load of its own beyond taking its place.
-void TirDist::Form_Load() { settings::placeWindow(*this); }
+void TirDist::Form_Load() {
+    settings::placeWindow(*this);
+}
 
 void TirDist::Form_Unload() {
     settings::keepPosition(*this);
@@ -139,7 +144,9 @@ void TirDist::rafraich() {
     stock->setCaption(valeur->text());
 }
 
-void TirDist::raz_Click() { valeur->setText(stock->caption()); }
+void TirDist::raz_Click() {
+    valeur->setText(stock->caption());
+}
 
 void TirDist::epreuve_Click() {
     resultat->clear();
@@ -155,11 +162,15 @@ void TirDist::epreuve_Click() {
 
 void inittir() {
     TirDist& window = tir_dist();
-    for (ComboBox* list : {window.arme, window.distance, window.cible}) list->clearList();
+    for (ComboBox* list : {window.arme, window.distance, window.cible})
+        list->clearList();
     window.valeur->clear();
     window.resultat->clear();
     window.adresse->clear();
-    for (const QString& weapon : shot::weapons()) window.arme->addItem(weapon);
-    for (const QString& band : shot::distances()) window.distance->addItem(band);
-    for (const QString& size : shot::targets()) window.cible->addItem(size);
+    for (const QString& weapon : shot::weapons())
+        window.arme->addItem(weapon);
+    for (const QString& band : shot::distances())
+        window.distance->addItem(band);
+    for (const QString& size : shot::targets())
+        window.cible->addItem(size);
 }

@@ -27,7 +27,9 @@ public:
     Label *stock, *resultat;
 };
 
-inline TirDist& tir_dist() { return forms::get<TirDist>(); }
+inline TirDist& tir_dist() {
+    return forms::get<TirDist>();
+}
 
 // Empties the three lists (their choices go with them), the difficulty, the result and the
 // adresse, then fills the lists again. The last cell looked up stays in `stock` for "RAZ".
