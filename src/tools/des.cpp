@@ -3,18 +3,12 @@
 #include "common/chance.h"
 #include "common/fitwidth.h"
 #include "common/shared.h"
-#include "herofile/settings.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QVBoxLayout>
 
-Des::Des() : Form(QStringLiteral("Dés"), QStringLiteral(" Dés")) {
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    auto* frame = new QGroupBox(central);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    outer->addWidget(frame);
+Des::Des() : ToolWindow(QStringLiteral("Dés"), QStringLiteral(" Dés")) {
+    QGroupBox* frame = makeFrame1();
     auto* grid = new QGridLayout(frame);
 
     plus = new CommandButton(QStringLiteral("plus"), QStringLiteral("+"), frame);
@@ -43,7 +37,6 @@ Des::Des() : Form(QStringLiteral("Dés"), QStringLiteral(" Dés")) {
     clear = new CommandButton(QStringLiteral("clear"), QStringLiteral("&Clear"), frame);
     grid->addWidget(resultat, 1, 2);
     grid->addWidget(clear, 2, 2);
-    setCentralWidget(central);
 
     plus->onClick([this] { plus_Click(); });
     moins->onClick([this] { moins_Click(); });
@@ -51,15 +44,6 @@ Des::Des() : Form(QStringLiteral("Dés"), QStringLiteral(" Dés")) {
     d10->onClick([this] { d10_Click(); });
     d20->onClick([this] { d20_Click(); });
     clear->onClick([this] { clear_Click(); });
-}
-
-void Des::Form_Load() {
-    settings::placeWindow(*this);
-}
-
-void Des::Form_Unload() {
-    settings::keepPosition(*this);
-    sauveini();
 }
 
 void Des::plus_Click() {

@@ -1,14 +1,12 @@
 #pragma once
 #include "common/controls.h"
-#include "common/form.h"
+#include "tools/toolwindow.h"
 
 // The dice roller: a number of dice of 6, 10 or 20 faces, and their sum.
-class Des : public Form {
+class Des : public ToolWindow {
     Q_OBJECT
 public:
     Des();
-    void Form_Load() override;
-    void Form_Unload() override;
 
     void d6_Click() { lance(6); }
     void d10_Click() { lance(10); }

@@ -2,7 +2,6 @@
 
 #include "common/chance.h"
 #include "common/fitwidth.h"
-#include "herofile/settings.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -49,12 +48,8 @@ void zeroShownEmpty(TextBox* box) {
 
 } // namespace
 
-Epreuves::Epreuves() : Form(QStringLiteral("epreuves"), QStringLiteral("Epreuves")) {
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    auto* frame = new QGroupBox(central);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    outer->addWidget(frame);
+Epreuves::Epreuves() : ToolWindow(QStringLiteral("epreuves"), QStringLiteral("Epreuves")) {
+    QGroupBox* frame = makeFrame1();
     auto* column = new QVBoxLayout(frame);
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
@@ -112,20 +107,10 @@ Epreuves::Epreuves() : Form(QStringLiteral("epreuves"), QStringLiteral("Epreuves
     buttons->addWidget(tirage, 1);
     buttons->addWidget(Efface);
     column->addLayout(buttons);
-    setCentralWidget(central);
 
     lancer->onClick([this] { lancer_Click(); });
     Efface->onClick([this] { Efface_Click(); });
     resultats[7]->onClick([this] { Label7_Click(); });
-}
-
-void Epreuves::Form_Load() {
-    settings::placeWindow(*this);
-}
-
-void Epreuves::Form_Unload() {
-    settings::keepPosition(*this);
-    sauveini();
 }
 
 void Epreuves::toggleRow(int number) {

@@ -1,18 +1,16 @@
 #pragma once
 #include "common/controls.h"
 #include "common/family.h"
-#include "common/form.h"
+#include "tools/toolwindow.h"
 
 // The characteristic tests: eight values of the hero, copied in from the hero sheet, each with
 // a modifier for the situation; every ticked row is tested with a d20 of its own.
 // The rows are numbered by their check box, not by their place on screen: endurance, sixth on
 // screen, is number 8, attack 6 and parry 7.
-class Epreuves : public Form {
+class Epreuves : public ToolWindow {
     Q_OBJECT
 public:
     Epreuves();
-    void Form_Load() override;
-    void Form_Unload() override;
 
     void courage_Click() { toggleRow(1); }
     void intelligence_Click() { toggleRow(2); }

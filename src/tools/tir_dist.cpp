@@ -2,7 +2,6 @@
 
 #include "common/chance.h"
 #include "common/fitwidth.h"
-#include "herofile/settings.h"
 #include "skills/attrib.h"
 #include "tools/shottable.h"
 
@@ -29,14 +28,10 @@ template <class Control> Control* withFont(Control* control, const QFont& font) 
 
 } // namespace
 
-TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
+TirDist::TirDist() : ToolWindow(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
     const QFont small = arial(9.75);
     const QFont large = arial(12);
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    auto* frame = new QGroupBox(central);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    outer->addWidget(frame);
+    QGroupBox* frame = makeFrame1();
     auto* sides = new QHBoxLayout(frame);
 
     auto* rows = new QGridLayout;
@@ -103,7 +98,6 @@ TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
     shotRow->addWidget(epreuve);
     shotRow->addWidget(resultat, 1);
     right->addWidget(frame2);
-    setCentralWidget(central);
 
     setTabOrder(arme, distance);
     setTabOrder(distance, cible);
@@ -120,16 +114,6 @@ TirDist::TirDist() : Form(QStringLiteral("tir_dist"), QStringLiteral("Tir")) {
     adresse->onChange([this] {
         if (adresse->text() == QLatin1String("0")) adresse->clear();
     });
-}
-
-// The window has no load of its own beyond taking its place.
-void TirDist::Form_Load() {
-    settings::placeWindow(*this);
-}
-
-void TirDist::Form_Unload() {
-    settings::keepPosition(*this);
-    sauveini();
 }
 
 void TirDist::affichevaleur() {

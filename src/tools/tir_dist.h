@@ -1,15 +1,13 @@
 #pragma once
 #include "common/controls.h"
-#include "common/form.h"
+#include "tools/toolwindow.h"
 
 // The ranged shot: a weapon, a distance band and a target size give a difficulty from the shot
 // table; "Epreuve" then tests the hero's adresse with it and the ranged-combat skill.
-class TirDist : public Form {
+class TirDist : public ToolWindow {
     Q_OBJECT
 public:
     TirDist();
-    void Form_Load() override;
-    void Form_Unload() override;
 
     void arme_Click() { affichevaleur(); }
     void distance_Click() { affichevaleur(); }
