@@ -6,13 +6,6 @@
 class TestShotTable : public QObject {
     Q_OBJECT
 private slots:
-    // The weapon list is filled in this order and shown sorted.
-    void filledOrder() {
-        QCOMPARE(QStringList(shot::weapons().begin(), shot::weapons().end()).join(','),
-                 "Poignard,Javelot,Hache de jet,Arc,Grand Arc,Arbalète,Fronde,Boomerang,Sarbacane,"
-                 "Caillou");
-    }
-
     void groupsShareTheirCells() {
         const QStringList pairs{"Fronde",  "Javelot",      "Sarbacane", "Hache de jet",
                                 "Caillou", "Hache de jet", "Boomerang", "Arc"};
