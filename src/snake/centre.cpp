@@ -1,0 +1,15 @@
+#include "snake/centre.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace snake {
+
+void centreOnScreen(QWidget& window) {
+    window.adjustSize();
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(window.screen()->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace snake
