@@ -47,8 +47,10 @@ SnakeGame::SnakeGame() : Form(u"SnakeGame"_s, u"Snake"_s) {
     label->setFont(digitFont);
 
     setCentralWidget(board);
-    // The arrows belong to the game: no control of the window may take the focus from it.
+    // The arrows belong to the game: the window keeps the focus itself, whichever window had
+    // it before, and no control of it may take the focus away.
     setFocusPolicy(Qt::StrongFocus);
+    setFocus();
 
     Timer1 = new Timer(u"Timer1"_s, this);
     Timer2 = new Timer(u"Timer2"_s, this);
