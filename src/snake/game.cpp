@@ -46,6 +46,9 @@ constexpr std::array<Turn, 4> turns{{
     {KeyDown, Down, Up},
 }};
 
+// How the head moves in each direction: 1 up, 2 down, 3 left, 4 right.
+constexpr std::array<Square, 5> headMoves{{{0, 0}, {0, -9}, {0, 9}, {-9, 0}, {9, 0}}};
+
 bool within(const Square& a, const Square& b, int tolerance) {
     return std::abs(a.top - b.top) < tolerance && std::abs(a.left - b.left) < tolerance;
 }
@@ -122,13 +125,9 @@ Square Game::drawMealCell() const {
 void Game::move() {
     for (int j = longueur - 1; j >= 1; --j)
         snake[j] = snake[j - 1];
-    Square& h = snake[0];
-    switch (direction) {
-    case Up: h.top -= squareSize; break;
-    case Down: h.top += squareSize; break;
-    case Left: h.left -= squareSize; break;
-    case Right: h.left += squareSize; break;
-    }
+    const Square& by = headMoves[std::clamp(direction, 1, 4)];
+    snake[0].left += by.left;
+    snake[0].top += by.top;
 }
 
 bool Game::bitesItself() const {

@@ -5,9 +5,9 @@
 
 namespace modsnake {
 
-inline bool clicsnake1 = false; // " Combat à mains nues" was clicked
-inline bool clicsnake2 = false; // " Combat à distance" was clicked
-inline bool clicsnake3 = false; // " Escalade" was clicked
+inline bool clicsnake1 = false;   // " Combat à mains nues" was clicked
+inline bool clicsnake2 = false;   // " Combat à distance" was clicked
+inline bool clicsnake3 = false;   // " Escalade" was clicked
 inline long long niveausnake = 0; // 0 "Facile", 1 "Moyen", 2 "Difficile"
 inline long long scoresnake = 0;
 inline long long pointsrepas = 0;

@@ -1,7 +1,7 @@
 #include "snake/snakedebut.h"
 
-#include "snake/centre.h"
 #include "snake/modsnake.h"
+#include "snake/placement.h"
 #include "snake/snakegame.h"
 
 #include <QGroupBox>
@@ -19,8 +19,8 @@ SnakeDebut::SnakeDebut() : Form(u"SnakeDebut"_s, u"Snake"_s) {
     auto* options = new QVBoxLayout;
     const QString captions[] = {u"Facile"_s, u"Moyen"_s, u"Difficile"_s};
     for (std::size_t i = 0; i < Option1.size(); ++i) {
-        Option1[i] = new OptionButton(u"Option1_"_s + QString::number(i), captions[i],
-                                      difficulte, frame);
+        Option1[i] =
+            new OptionButton(u"Option1_"_s + QString::number(i), captions[i], difficulte, frame);
         options->addWidget(Option1[i]);
     }
     row->addLayout(options);
@@ -39,7 +39,7 @@ SnakeDebut::SnakeDebut() : Form(u"SnakeDebut"_s, u"Snake"_s) {
 
     Command1->onClick([this] { Command1_Click(); });
     Command2->onClick([this] { Command2_Click(); });
-    snake::centreOnScreen(*this);
+    snake::placeWindow(*this);
 }
 
 void SnakeDebut::Form_Load() {

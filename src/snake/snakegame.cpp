@@ -1,7 +1,7 @@
 #include "snake/snakegame.h"
 
-#include "snake/centre.h"
 #include "snake/modsnake.h"
+#include "snake/placement.h"
 #include "snake/snakeboard.h"
 #include "snake/snakedebut.h"
 #include "snake/snakefin.h"
@@ -16,14 +16,14 @@ namespace {
 // The one place where Qt's keys become the codes the game answers; the keypad's arrows arrive
 // as arrows too.
 int virtualKeyCode(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Escape: return snake::KeyEscape;
-    case Qt::Key_Left: return snake::KeyLeft;
-    case Qt::Key_Up: return snake::KeyUp;
-    case Qt::Key_Right: return snake::KeyRight;
-    case Qt::Key_Down: return snake::KeyDown;
-    default: return 0;
-    }
+    static const std::pair<int, int> codes[] = {{Qt::Key_Escape, snake::KeyEscape},
+                                                {Qt::Key_Left, snake::KeyLeft},
+                                                {Qt::Key_Up, snake::KeyUp},
+                                                {Qt::Key_Right, snake::KeyRight},
+                                                {Qt::Key_Down, snake::KeyDown}};
+    for (const auto& [key, code] : codes)
+        if (event.key() == key) return code;
+    return 0;
 }
 
 } // namespace
@@ -58,7 +58,7 @@ SnakeGame::SnakeGame() : Form(u"SnakeGame"_s, u"Snake"_s) {
     Timer2->onTimer([this] { Timer2_Timer(); });
     Timer1->setEnabled(false);
     Timer2->setInterval(1000);
-    snake::centreOnScreen(*this);
+    snake::placeWindow(*this);
 }
 
 void SnakeGame::Form_Load() {
