@@ -2,6 +2,7 @@
 
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/itemnames.h"
+#include "common/dialogplace.h"
 #include "common/fieldmemo.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
@@ -185,7 +186,7 @@ void Saisie::menusauve_Click() {
     } catch (const RuntimeError&) {
     }
     shared::choixrepertoire = 2;
-    cheminsaisie().showOver(*this);
+    showCentredOn(cheminsaisie(), *this);
 }
 
 void Saisie::kind_Click(int kind) {
