@@ -32,6 +32,9 @@ struct Entry {
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
     {"menucombat", "Combat", menucombat_Click},
+    {"menudes", "Dés", menudes_Click},
+    {"menuepreuves", "Epreuves", menuepreuves_Click},
+    {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
     {"menusaisie", "Objets", menusaisie_Click},
     {"menusorts", "Sorts", menusorts_Click},

@@ -4,6 +4,7 @@
 #include "catalogues/monsterfile.h"
 #include "catalogues/monstres.h"
 #include "catalogues/sorts.h"
+#include "common/dialogplace.h"
 #include "common/folderfile.h"
 #include "common/itemrecord.h"
 #include "common/listing.h"
@@ -99,7 +100,7 @@ void openFolderDialog(const QString& folderFile, FileListBox& list, int choice,
     } catch (const RuntimeError&) {
     }
     shared::choixrepertoire = choice;
-    cheminsaisie().showOver(opener);
+    showCentredOn(cheminsaisie(), opener);
 }
 
 void writeRecord(const QString& folderFile, const QString& fileName, const QStringList& values) {

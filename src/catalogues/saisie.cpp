@@ -2,6 +2,7 @@
 
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/itemnames.h"
+#include "common/dialogplace.h"
 #include "common/fieldmemo.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
@@ -20,8 +21,7 @@ using itemrecord::BoxShape;
 
 namespace {
 
-QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
-    const QString name = QString::fromUtf8(field.box);
+QWidget* makeBox(const QString& name, const itemrecord::Field& field, QWidget* parent) {
     switch (field.shape) {
     case BoxShape::Name: {
         auto* box = new ComboBox(name, ComboBox::Style::Editable, parent);
@@ -114,7 +114,7 @@ void Saisie::buildFrame(int number, QWidget* parent) {
     const itemrecord::Kind& kind = itemrecord::kind(number);
     KindControls& controls = kinds[number];
     controls.frame = new QGroupBox(QString::fromUtf8(kind.frameCaption), parent);
-    controls.frame->setObjectName(QString::fromUtf8(kind.frame));
+    controls.frame->setObjectName(kind.frame());
     auto* grid = new QGridLayout(controls.frame);
     grid->setVerticalSpacing(1);
     grid->setHorizontalSpacing(4);
@@ -122,7 +122,7 @@ void Saisie::buildFrame(int number, QWidget* parent) {
     for (const itemrecord::Field& field : kind.lines) {
         // Each row of the frame is a row of labels over a row of boxes.
         const int row = field.row * 2;
-        QWidget* box = makeBox(field, controls.frame);
+        QWidget* box = makeBox(kind.boxName(field), field, controls.frame);
         auto* label = new QLabel(QString::fromUtf8(field.label), controls.frame);
         if (field.tooltip) {
             box->setToolTip(QString::fromUtf8(field.tooltip));
@@ -152,9 +152,7 @@ void Saisie::Form_Load() {
         cheminsaisie().preset(shared::cheminobjets);
     } catch (const RuntimeError&) {
     }
-    cachecadres();
-    kinds[1].frame->show();
-    kinds[1].option->setValue(true);
+    kinds[1].option->setValue(true); // the melee weapons, their frame alone shown
     for (int kind = 1; kind <= 12; ++kind)
         for (const QString& unit : itemrecord::priceUnits())
             kinds[kind].up()->addItem(unit);
@@ -173,7 +171,7 @@ void Saisie::menusauve_Click() {
     } catch (const RuntimeError&) {
     }
     shared::choixrepertoire = 2;
-    cheminsaisie().showOver(*this);
+    showCentredOn(cheminsaisie(), *this);
 }
 
 void Saisie::kind_Click(int kind) {

@@ -19,7 +19,7 @@ enum class BoxShape {
 
 // One line of an item file and the editor box it comes from.
 struct Field {
-    const char* box;     // the box's name
+    const char* name;    // the box's name after its kind's frame's: "nom", "at", "poids"...
     const char* label;   // the caption over it
     const char* tooltip; // nullptr: none
     BoxShape shape = BoxShape::Text;
@@ -31,14 +31,16 @@ struct Field {
 
 struct Kind {
     int number;         // 1 to 12, in the program's kind order
-    const char* option; // the kind's option button
+    const char* option; // the kind's option button: "arm" ... "liv"
     const char* optionCaption;
-    const char* frame; // the kind's frame
     const char* frameCaption;
     std::vector<Field> lines;  // line 1 is the name, the last two the price and the unit
     bool tall() const;         // a frame of two rows
     QString extension() const; // ".arm" ... ".liv"
     QString pattern() const;   // "*.arm" ... "*.liv"
+    QString frame() const;     // the kind's frame: "farm" ... "fliv"
+    // A box's name: its frame's, then the field's ("farmnom", "farmat"...).
+    QString boxName(const Field& field) const;
     int lineCount() const { return static_cast<int>(lines.size()); }
 };
 
