@@ -5,6 +5,7 @@
 #include "catalogues/monstres.h"
 #include "catalogues/sorts.h"
 #include "common/dialogplace.h"
+#include "common/fieldmemo.h"
 #include "common/folderfile.h"
 #include "common/itemrecord.h"
 #include "common/listing.h"
@@ -103,9 +104,19 @@ void openFolderDialog(const QString& folderFile, FileListBox& list, int choice,
     showCentredOn(cheminsaisie(), opener);
 }
 
-void writeRecord(const QString& folderFile, const QString& fileName, const QStringList& values) {
+bool saveRecord(const QString& folderFile, const QString& name, const QString& extension,
+                std::span<QWidget* const> boxes) {
+    if (folderfile::forbiddenName(name)) {
+        folderfile::caractereInterdit();
+        return false;
+    }
+    shared::nomcourant = name;
     shared::numfichier = freeFile();
     shared::objetligne[1] = folderfile::read(folderFile);
+    QStringList values;
+    for (const QWidget* box : boxes)
+        values << lineText(box);
     shared::numfichier = freeFile();
-    itemrecord::write(folderfile::recordPath(shared::objetligne[1], fileName), values);
+    itemrecord::write(folderfile::recordPath(shared::objetligne[1], name + extension), values);
+    return true;
 }

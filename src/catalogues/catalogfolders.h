@@ -3,7 +3,7 @@
 // them: the listings of their files into the editors' (and the combat window's) name lists,
 // and the sheets' entries that take the folders into the windows they open.
 #include <QString>
-#include <QStringList>
+#include <span>
 
 class FileListBox;
 class QWidget;
@@ -33,7 +33,10 @@ void takeSpellFolder(bool withNames);
 void openFolderDialog(const QString& folderFile, FileListBox& list, int choice,
                       const QWidget& opener);
 
-// Saves a spell or monster record: `values`, one per line, as `fileName` in the folder that
-// `folderFile` names, kept in `objetligne1`. A folder file that cannot be read, a folder
-// gone or a write that fails raises its error, and nothing is written.
-void writeRecord(const QString& folderFile, const QString& fileName, const QStringList& values);
+// Saves a spell or monster record under `name` + `extension`: the texts of `boxes`, one per
+// line, in the folder that `folderFile` names, kept in `objetligne1`; the name is kept in
+// `nomcourant`. A name that would lead out of the folder is refused with the editors' message,
+// and the answer is false. A folder file that cannot be read, a folder gone or a write that
+// fails raises its error. Either way nothing is written.
+bool saveRecord(const QString& folderFile, const QString& name, const QString& extension,
+                std::span<QWidget* const> boxes);

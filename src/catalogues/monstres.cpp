@@ -21,20 +21,15 @@ namespace {
 
 QWidget* makeBox(const monsterfile::Field& field, QWidget* parent) {
     const QString name = QString::fromUtf8(field.box);
-    switch (field.shape) {
-    case BoxShape::Name: {
-        auto* box = new ComboBox(name, ComboBox::Style::Editable, parent);
-        box->setMinimumContentsLength(24);
-        return box;
+    if (field.shape == BoxShape::Name) {
+        auto* list = new ComboBox(name, ComboBox::Style::Editable, parent);
+        list->setMinimumContentsLength(24);
+        return list;
     }
-    case BoxShape::Memo: {
-        auto* box = new FieldMemoBox(name, parent);
-        box->setFixedHeight(box->fontMetrics().lineSpacing() * 4 + 2 * box->frameWidth() + 8);
-        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 60);
-        return box;
-    }
-    case BoxShape::Short:
-        break;
+    if (field.shape == BoxShape::Memo) {
+        auto* memo = new FieldMemoBox(name, parent);
+        memo->showLines(4, 60);
+        return memo;
     }
     auto* box = new TextBox(name, parent);
     box->setMaxLength(field.maxLength);
@@ -133,15 +128,9 @@ void Monstres::sauve_Click() {
         msgBox(QStringLiteral("Renseignez un nom !"), MsgIcon::Critical, QString());
         return;
     }
-    if (folderfile::forbiddenName(name)) {
-        folderfile::caractereInterdit();
+    if (!saveRecord(folderfile::monstres, name, monsterfile::extension,
+                    std::span(lines).subspan(1)))
         return;
-    }
-    shared::nomcourant = name;
-    QStringList values;
-    for (int line = 1; line <= monsterfile::lineCount; ++line)
-        values << lineText(lines[line]);
-    writeRecord(folderfile::monstres, name + monsterfile::extension, values);
     chargemonstres();
     fpnjnom->setText(shared::nomcourant);
 }

@@ -1,7 +1,5 @@
 #include "catalogues/sorts.h"
 
-#include "common/fieldmemo.h"
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -12,22 +10,15 @@ namespace {
 
 QWidget* makeBox(const spellfile::Field& field, QWidget* parent) {
     const QString name = QString::fromUtf8(field.box);
-    switch (field.shape) {
-    case BoxShape::List: {
-        auto* box = new ComboBox(name, ComboBox::Style::Editable, parent);
-        box->setMinimumContentsLength(14);
-        return box;
+    if (field.shape == BoxShape::Text) return new TextBox(name, parent);
+    if (field.shape == BoxShape::List) {
+        auto* list = new ComboBox(name, ComboBox::Style::Editable, parent);
+        list->setMinimumContentsLength(14);
+        return list;
     }
-    case BoxShape::Memo: {
-        auto* box = new FieldMemoBox(name, parent);
-        box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 2 * box->frameWidth() + 8);
-        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 24);
-        return box;
-    }
-    case BoxShape::Text:
-        break;
-    }
-    return new TextBox(name, parent);
+    auto* memo = new FieldMemoBox(name, parent);
+    memo->showLines(3, 24);
+    return memo;
 }
 
 } // namespace
@@ -50,20 +41,19 @@ Sorts::Sorts() : Form(QStringLiteral("sorts"), QStringLiteral("Gestion des sorts
     sortsformule2 = static_cast<TextBox*>(lines[2]);
     sortsliste = static_cast<ComboBox*>(lines[3]);
     sortsdieux = static_cast<ComboBox*>(lines[4]);
-    sortscout = static_cast<MemoBox*>(lines[5]);
-    sortsportee = static_cast<MemoBox*>(lines[6]);
-    sortsduree = static_cast<MemoBox*>(lines[7]);
-    sortscondition = static_cast<MemoBox*>(lines[8]);
-    sortsepreuve = static_cast<MemoBox*>(lines[9]);
-    sortsrefus = static_cast<MemoBox*>(lines[10]);
-    sortsdescription = static_cast<MemoBox*>(lines[11]);
-    sortstechnique = static_cast<MemoBox*>(lines[12]);
+    sortscout = static_cast<FieldMemoBox*>(lines[5]);
+    sortsportee = static_cast<FieldMemoBox*>(lines[6]);
+    sortsduree = static_cast<FieldMemoBox*>(lines[7]);
+    sortscondition = static_cast<FieldMemoBox*>(lines[8]);
+    sortsepreuve = static_cast<FieldMemoBox*>(lines[9]);
+    sortsrefus = static_cast<FieldMemoBox*>(lines[10]);
+    sortsdescription = static_cast<FieldMemoBox*>(lines[11]);
+    sortstechnique = static_cast<FieldMemoBox*>(lines[12]);
     lib1 = labels[8];
     lib2 = labels[9];
     lib3 = labels[10];
     // The description says the most: it gets a line more.
-    sortsdescription->setFixedHeight(sortsdescription->maximumHeight() +
-                                     sortsdescription->fontMetrics().lineSpacing());
+    sortsdescription->showLines(4, 24);
 
     restriction = new CheckBox(QStringLiteral("restriction"), QString(), central);
     restriction->setToolTip(QStringLiteral("Si coché : permet d'avoir les formules d'une classe."));

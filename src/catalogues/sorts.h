@@ -4,6 +4,7 @@
 // narrows the name list to one class (and, for priests, one deity).
 #include "catalogues/spellfile.h"
 #include "common/controls.h"
+#include "common/fieldmemo.h"
 #include "common/filelists.h"
 #include "common/form.h"
 
@@ -17,7 +18,7 @@ public:
     ComboBox* sortsformule;
     TextBox* sortsformule2;
     ComboBox *sortsliste, *sortsdieux;
-    MemoBox *sortscout, *sortsportee, *sortsduree, *sortscondition, *sortsepreuve, *sortsrefus,
+    FieldMemoBox *sortscout, *sortsportee, *sortsduree, *sortscondition, *sortsepreuve, *sortsrefus,
         *sortsdescription, *sortstechnique;
     CheckBox* restriction;
     CommandButton *sortsauver, *sortseffacer;

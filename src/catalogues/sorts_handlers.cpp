@@ -48,15 +48,8 @@ void Sorts::sortsauver_Click() {
         msgBox(QStringLiteral("Donnez un nom à votre formule !"), MsgIcon::Critical, QString());
         return;
     }
-    if (folderfile::forbiddenName(name)) {
-        folderfile::caractereInterdit();
+    if (!saveRecord(folderfile::sorts, name, spellfile::extension, std::span(lines).subspan(1)))
         return;
-    }
-    shared::nomcourant = name;
-    QStringList values;
-    for (int line = 1; line <= spellfile::lineCount; ++line)
-        values << lineText(lines[line]);
-    writeRecord(folderfile::sorts, name + spellfile::extension, values);
     chargesorts();
     sortsformule->setText(shared::nomcourant);
 }
