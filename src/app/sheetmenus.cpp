@@ -20,6 +20,7 @@ struct Entry {
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
     {"menulanterne", "Lanterne", menulanterne_Click},
+    {"menutransactions", "Transaction", menutransactions_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},
 };

@@ -21,6 +21,8 @@ bool refusedBeforeTool(Sheet sheet);
 
 // The shared entries. Each sheet's action of that name runs the one of its entry.
 void menulanterne_Click(Sheet from);
+// "Transaction": the shop, placed where it was last closed, shown with the focus.
+void menutransactions_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 

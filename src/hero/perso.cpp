@@ -5,6 +5,7 @@
 #include "herofile/cheminperso.h"
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
+#include "shop/transaction.h"
 #include "skills/skillrow.h"
 
 Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Personnage")) {
@@ -98,6 +99,7 @@ void Perso::Form_Load() {
     shared::delai = 0;
     shared::modeextension = false;
 
+    preparerBoutique();
     listItemsAtStartup();
 }
 
