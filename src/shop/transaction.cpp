@@ -257,15 +257,23 @@ void Transaction::hprop_Change() {
     uniteprix->setText(hprop->text().isEmpty() ? QString() : shared::unitemonnaie);
 }
 
+namespace {
+
+// The windows the shop opens stand centred on it.
+void showOver(Form& window, const QWidget& shop) {
+    window.adjustSize();
+    window.move(shop.geometry().center() - window.rect().center());
+    window.show();
+}
+
+} // namespace
+
 void Transaction::caract_Click() {
-    Car& dialog = car();
-    dialog.adjustSize();
-    dialog.move(geometry().center() - dialog.rect().center());
-    dialog.show();
+    showOver(car(), *this);
     hprop->setEnabled(true);
 }
 
-void Transaction::infos_Click() { detail().show(); }
+void Transaction::infos_Click() { showOver(detail(), *this); }
 
 void Transaction::Label4_Click() { num->setHidden(!num->isHidden()); }
 

@@ -23,6 +23,8 @@ void framed(Label* label) {
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText); // " D'accord !" keeps its blank
+    label->setMinimumHeight(label->fontMetrics().height() + 6);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
 }
 
