@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -59,6 +60,14 @@ Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
         cadres[kind] = frame;
         stack->addWidget(frame);
     }
+    // Every frame of one row stands as high as the others, and so does every frame of two.
+    std::array<int, 2> tallest{};
+    for (int kind = 1; kind <= itemkinds::count; ++kind) {
+        int& height = tallest[itemkinds::detailFrame(kind).twoRows];
+        height = std::max(height, cadres[kind]->sizeHint().height());
+    }
+    for (int kind = 1; kind <= itemkinds::count; ++kind)
+        cadres[kind]->setMinimumHeight(tallest[itemkinds::detailFrame(kind).twoRows]);
     row->addLayout(stack, 1);
     ok = new CommandButton(QStringLiteral("ok"), QStringLiteral("Ok"), central);
     ok->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
