@@ -23,6 +23,7 @@ bool refusedBeforeTool(Sheet sheet);
 void menulanterne_Click(Sheet from);
 // "Transaction": the shop, placed where it was last closed, shown with the focus.
 void menutransactions_Click(Sheet from);
+void menusaisie_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 

@@ -4,7 +4,6 @@
 // so the window is never discarded: its close box hides it as "Ok" does.
 #include "common/controls.h"
 #include "common/form.h"
-#include "common/itemkinds.h"
 #include "common/itemrecord.h"
 
 #include <QGroupBox>
@@ -17,7 +16,7 @@ public:
     Detail();
 
     CommandButton* ok;
-    std::array<QGroupBox*, itemkinds::count + 1> cadres{}; // farm..fliv, by kind
+    std::array<QGroupBox*, 13> cadres{}; // farm..fliv, by kind
 
     void ok_Click();
     // Hides the twelve frames.
@@ -29,19 +28,15 @@ public:
     void affiche(const itemrecord::Record& record);
 
     // The text of the box that shows line `line` of a kind's record, as the user may have
-    // edited it; "" when the frame has no such box (a plant's weight).
+    // edited it.
     QString texte(int kind, int line) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Box {
-        int line;
-        QWidget* widget; // a TextBox, or a MemoBox for the long texts
-    };
-    std::array<std::vector<Box>, itemkinds::count + 1> boxes_;
-    static void write(QWidget* box, const QString& text);
+    // The boxes of each kind's frame in the item file's line order, boxes_[kind][line - 1].
+    std::array<std::vector<QWidget*>, 13> boxes_;
 };
 
 inline Detail& detail() { return forms::get<Detail>(); }

@@ -17,7 +17,7 @@ namespace {
 // The record of an opened item file of a kind, whole, with a price that is a number; error 62
 // otherwise, as for a file that ends too early.
 itemrecord::Record readWhole(TextInput& file, int kind) {
-    itemrecord::Record record = itemrecord::read(file, kind);
+    itemrecord::Record record = itemrecord::readRecord(file, kind);
     if (!itemrecord::isPrice(record.price())) throw RuntimeError(62);
     return record;
 }
@@ -37,7 +37,7 @@ void Transaction::Listeobjet_Click() {
     prixutilisable = false;
     // Buying, the kind is the one the user chose here, whatever pattern another window left
     // in the shared lister.
-    if (achat->value() && choixCourant() != 0) shared::motif = itemkinds::pattern(choixCourant());
+    if (achat->value() && choixCourant() != 0) shared::motif = itemrecord::kind(choixCourant()).pattern();
     rafraichlistes();
     quantite->clear();
     prixtotal->clear();

@@ -1,7 +1,8 @@
 #include "shop/transaction.h"
 
 #include "app/sheetmenus.h"
-#include "catalogues/objetsini.h"
+#include "catalogues/cheminsaisie.h"
+#include "common/folderfile.h"
 #include "common/nameorder.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
@@ -81,9 +82,9 @@ Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral(
     achat = new OptionButton(QStringLiteral("achat"), QStringLiteral("Achat"), modeGroup, central);
     vente = new OptionButton(QStringLiteral("vente"), QStringLiteral("Vente"), modeGroup, central);
     achat->setChecked(true); // as the window is drawn; nothing runs yet
-    for (int kind = 1; kind <= itemkinds::count; ++kind)
-        choix[kind] = new OptionButton(itemkinds::option[kind], itemkinds::optionCaption[kind],
-                                       kindGroup, central);
+    for (const itemrecord::Kind& kind : itemrecord::kinds())
+        choix[kind.number] = new OptionButton(QString::fromUtf8(kind.option),
+                                              kind.shopOptionCaption(), kindGroup, central);
     Listeobjet = new ItemList(QStringLiteral("Listeobjet"), central);
     // The lister only serves the program; the user never sees it.
     fichier = new FileListBox(QStringLiteral("fichier"), central);
@@ -141,6 +142,7 @@ void Transaction::connectHandlers() {
     infos->onClick([this] { infos_Click(); });
     Label4->onClick([this] { Label4_Click(); });
     proposer->onClick([this] { proposer_Click(); });
+    menusauve->onClick([this] { menusauve_Click(); });
 }
 
 // The shop keeps the folder it buys from; without a folder file it keeps the one it had.
@@ -148,7 +150,9 @@ void Transaction::connectHandlers() {
 void Transaction::Form_Load() {
     settings::placeWindow(*this);
     try {
-        shared::cheminobjets = readItemFolder();
+        shared::numfichier = freeFile();
+        shared::cheminobjets = folderfile::read(folderfile::objets);
+        cheminsaisie().preset(shared::cheminobjets);
     } catch (const RuntimeError&) {
     }
     detail().hide();
@@ -192,7 +196,7 @@ void Transaction::vente_Click() {
 }
 
 void Transaction::choix_Click(int kind) {
-    shared::motif = itemkinds::pattern(kind);
+    shared::motif = itemrecord::kind(kind).pattern();
     effaceprix();
     bouton->setEnabled(false);
     prixutilisable = false;
@@ -274,6 +278,12 @@ void Transaction::caract_Click() {
 }
 
 void Transaction::infos_Click() { showOver(detail(), *this); }
+
+// The folder dialog opens without waiting; its Ok writes the items folder.
+void Transaction::menusauve_Click() {
+    shared::choixrepertoire = 2;
+    cheminsaisie().showOver(*this);
+}
 
 void Transaction::Label4_Click() { num->setHidden(!num->isHidden()); }
 

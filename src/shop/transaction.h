@@ -6,6 +6,7 @@
 #include "common/filelists.h"
 #include "common/form.h"
 #include "common/itemkinds.h"
+#include "common/itemrecord.h"
 #include "common/textfile.h"
 
 #include <QFrame>
@@ -47,7 +48,7 @@ public:
     OptionGroup modeGroup;
     OptionButton *achat, *vente;
     OptionGroup kindGroup;
-    std::array<OptionButton*, itemkinds::count + 1> choix{}; // arm..liv, by kind
+    std::array<OptionButton*, 13> choix{}; // arm..liv, by kind
     ItemList* Listeobjet;
     FileListBox* fichier;
     TextBox *valeur_unite, *quantite, *prixtotal, *hprop, *uniteprix;
@@ -74,6 +75,7 @@ public:
     void infos_Click();
     void Label4_Click();
     void proposer_Click();
+    void menusauve_Click();
 
     void remplitboutique();
     // Opens the file of the selected buy-mode entry; error 53 when the lister has none.

@@ -11,7 +11,6 @@
 #include "shop/transaction.h"
 
 #include <QTest>
-#include <algorithm>
 #include <optional>
 
 inline void writeItem(const TestDriveC& drive, const QString& fileName, const QStringList& lines) {
@@ -67,8 +66,9 @@ struct ShopFixture {
 };
 
 inline int kindOf(const QString& option) {
-    const auto& options = itemkinds::option;
-    return static_cast<int>(std::find(options.begin(), options.end(), option) - options.begin());
+    for (const itemrecord::Kind& kind : itemrecord::kinds())
+        if (option == QLatin1String(kind.option)) return kind.number;
+    qFatal("no kind %s", qPrintable(option));
 }
 
 // The text of a box of the detail window, by its name.

@@ -35,7 +35,7 @@ private slots:
         QFETCH(QStringList, listed);
         transaction().choix[kindOf(option)]->setValue(true);
         QCOMPARE(entries(), listed);
-        QCOMPARE(shared::motif, itemkinds::pattern(kindOf(option)));
+        QCOMPARE(shared::motif, itemrecord::kind(kindOf(option)).pattern());
         QCOMPARE(transaction().Listeobjet->text(), QString());
     }
 
