@@ -173,25 +173,21 @@ int Transaction::choixCourant() const {
 }
 
 // Every change of mode starts afresh: nothing priced, nothing proposed, nothing to confirm.
-void Transaction::achat_Click() {
-    for (int kind = 1; kind <= itemkinds::count; ++kind) choix[kind]->setEnabled(true);
+// One possession is sold at a time: selling, the quantity is not the user's to type.
+void Transaction::changeMode(bool selling) {
+    for (int kind = 1; kind <= itemkinds::count; ++kind) choix[kind]->setEnabled(!selling);
     effacetransaction();
     Listeobjet->clearList();
     num->setCaption(QStringLiteral("0"));
     hprop->setEnabled(true);
-    quantite->setReadOnly(false);
+    quantite->setReadOnly(selling);
     prixutilisable = false;
 }
 
-// One possession is sold at a time: the quantity is not the user's to type.
+void Transaction::achat_Click() { changeMode(false); }
+
 void Transaction::vente_Click() {
-    for (int kind = 1; kind <= itemkinds::count; ++kind) choix[kind]->setEnabled(false);
-    effacetransaction();
-    Listeobjet->clearList();
-    num->setCaption(QStringLiteral("0"));
-    hprop->setEnabled(true);
-    quantite->setReadOnly(true);
-    prixutilisable = false;
+    changeMode(true);
     listepossessions();
 }
 

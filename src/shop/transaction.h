@@ -88,6 +88,7 @@ public:
 private:
     void arrange(QWidget* central); // transaction_layout.cpp
     void connectHandlers();
+    void changeMode(bool selling);
     void boucle();
     void selectionAchat();
     void selectionVente();

@@ -2,11 +2,12 @@
 // totals, its state at start-up and after closing, and the sheets' entry that opens it.
 #include "shopkit.h"
 
+#include "catalogues/cheminsaisie.h"
 #include "common/shared.h"
 #include "equipment/equip.h"
 #include "skills/attrib.h"
 
-#include <QMenuBar>
+#include <QDir>
 
 class TestShopWindow : public QObject, private ShopFixture {
     Q_OBJECT
@@ -197,6 +198,18 @@ private slots:
         }
         const QStringList lines = QString::fromLatin1(drive->read("ambrefer.ini")).split("\r\n");
         QCOMPARE(lines.mid(9, 2), (QStringList{"3000", "1500"}));
+    }
+
+    // The shop's load points the folder dialog at the items folder; its menu opens it.
+    void folderDialog() {
+        QDir().mkpath(drive->root() + "/autres");
+        drive->write("objets.ini", "C:\\autres\\\r\n");
+        transaction().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        transaction().menusauve->trigger();
+        QVERIFY(cheminsaisie().isVisible());
+        QCOMPARE(cheminsaisie().cheminfichiersaisie->caption(), QStringLiteral("C:\\autres\\"));
+        QCOMPARE(shared::choixrepertoire, 2);
     }
 
     void menuEntry_data() {
