@@ -5,9 +5,10 @@
 #include <QGridLayout>
 #include <QLabel>
 
-QGroupBox* buildItemFrame(const itemrecord::Kind& kind, QWidget* parent,
-                          const std::function<QWidget*(const itemrecord::Field&, QWidget*)>& makeBox,
-                          std::vector<QWidget*>& lines) {
+QGroupBox*
+buildItemFrame(const itemrecord::Kind& kind, QWidget* parent,
+               const std::function<QWidget*(const itemrecord::Field&, QWidget*)>& makeBox,
+               std::vector<QWidget*>& lines) {
     auto* frame = new QGroupBox(QString::fromUtf8(kind.frameCaption), parent);
     frame->setObjectName(QString::fromUtf8(kind.frame));
     auto* grid = new QGridLayout(frame);

@@ -2,8 +2,8 @@
 
 #include "common/itemkinds.h"
 #include "common/shared.h"
-#include "common/textnum.h"
 #include "common/textfile.h"
+#include "common/textnum.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -98,9 +98,9 @@ const std::array<Kind, 12>& kinds() {
          "fpla",
          "Plantes",
          {name("fplanom"), text("fplapartie", "Partie utilisée"),
-          shopNamed(text("fplapreparation", "Préparation", 1), "fplaprepa"), text("fplaorigine", "Lieu d'origine"),
-          memo("fplaeffets", "Effets", 1), text("fplafrequence", "Fréquence", 1, true),
-          price("fplaprix", 1), unit("fplaup", 1)}},
+          shopNamed(text("fplapreparation", "Préparation", 1), "fplaprepa"),
+          text("fplaorigine", "Lieu d'origine"), memo("fplaeffets", "Effets", 1),
+          text("fplafrequence", "Fréquence", 1, true), price("fplaprix", 1), unit("fplaup", 1)}},
         {8,
          "pot",
          "Potions",
@@ -198,9 +198,13 @@ QString Record::weight() const {
     return at == 0 ? QStringLiteral("0") : line(at);
 }
 
-QString Record::price() const { return line(itemrecord::kind(kind).priceLine()); }
+QString Record::price() const {
+    return line(itemrecord::kind(kind).priceLine());
+}
 
-QString Record::unit() const { return line(itemrecord::kind(kind).unitLine()); }
+QString Record::unit() const {
+    return line(itemrecord::kind(kind).unitLine());
+}
 
 Record readRecord(TextInput& file, int number) {
     return Record{number, readLines(file, kind(number).lineCount())};

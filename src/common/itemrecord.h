@@ -29,7 +29,8 @@ struct Field {
     bool centred = false;
     int row = 0;                 // 0 the frame's first row, 1 its second (tall frames)
     const char* after = nullptr; // a caption standing right of the box
-    const char* shopBox = nullptr; // the shop's detail window names the box so, when it differs
+    // The shop's detail window names the box so, when it differs.
+    const char* shopBox = nullptr;
 };
 
 struct Kind {
@@ -39,7 +40,6 @@ struct Kind {
     const char* frame; // the kind's frame
     const char* frameCaption;
     std::vector<Field> lines;  // line 1 is the name, the last two the price and the unit
-    const char* shopCaption = nullptr; // the shop's option caption, when it differs
     bool tall() const;         // a frame of two rows
     QString extension() const; // ".arm" ... ".liv"
     QString pattern() const;   // "*.arm" ... "*.liv"
@@ -47,6 +47,8 @@ struct Kind {
     int priceLine() const { return lineCount() - 1; }
     int unitLine() const { return lineCount(); }
     QString shopOptionCaption() const;
+    // The shop's option caption, when it differs.
+    const char* shopCaption = nullptr;
 };
 
 // The twelve kinds, kinds()[0] being kind 1.

@@ -14,9 +14,8 @@ bool chargeobjet() {
         return false;
     }
     const int weightLine = itemkinds::weightLine(static_cast<int>(shared::compteur));
-    shared::objetligne[1] = weightLine == 0
-                                ? QStringLiteral("0")
-                                : itemrecord::readLines(*file, weightLine).back();
+    shared::objetligne[1] =
+        weightLine == 0 ? QStringLiteral("0") : itemrecord::readLines(*file, weightLine).back();
     return true;
 }
 

@@ -16,13 +16,16 @@ Car::Car() : Form(QStringLiteral("car"), QStringLiteral("Caractère du vendeur")
     Slider->setPageStep(1);
     Slider->setTickInterval(1);
     Slider->setTickPosition(QSlider::TicksBelow);
-    Slider->setMinimumWidth(Slider->fontMetrics().horizontalAdvance(QStringLiteral("Grincheux")) * 5);
+    Slider->setMinimumWidth(Slider->fontMetrics().horizontalAdvance(QStringLiteral("Grincheux")) *
+                            5);
     grid->addWidget(Slider, 0, 0, 1, 5);
 
     // Under the ticks 0, 2.5, 5, 7.5 and 10: the first and last flush with the ends.
     const char* moods[] = {"Amical", "Sympa", "Neutre", "Froid", "Grincheux"};
     for (int i = 0; i < 5; ++i) {
-        const Qt::Alignment align = i == 0 ? Qt::AlignLeft : i == 4 ? Qt::AlignRight : Qt::AlignHCenter;
+        const Qt::Alignment align = i == 0   ? Qt::AlignLeft
+                                    : i == 4 ? Qt::AlignRight
+                                             : Qt::AlignHCenter;
         grid->addWidget(new Label(QString(), QString::fromUtf8(moods[i]), central), 1, i, align);
     }
     ok = new CommandButton(QStringLiteral("ok"), QStringLiteral("OK !"), central);

@@ -21,4 +21,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-inline Car& car() { return forms::get<Car>(); }
+inline Car& car() {
+    return forms::get<Car>();
+}

@@ -55,7 +55,9 @@ Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
     ok->onClick([this] { ok_Click(); });
 }
 
-void Detail::ok_Click() { hide(); }
+void Detail::ok_Click() {
+    hide();
+}
 
 void Detail::closeEvent(QCloseEvent* event) {
     event->ignore();
@@ -63,7 +65,8 @@ void Detail::closeEvent(QCloseEvent* event) {
 }
 
 void Detail::cachedetail() {
-    for (int kind = 1; kind <= 12; ++kind) cadres[kind]->hide();
+    for (int kind = 1; kind <= 12; ++kind)
+        cadres[kind]->hide();
 }
 
 void Detail::montrecadre(int kind) {

@@ -39,7 +39,9 @@ private:
     std::array<std::vector<QWidget*>, 13> boxes_;
 };
 
-inline Detail& detail() { return forms::get<Detail>(); }
+inline Detail& detail() {
+    return forms::get<Detail>();
+}
 
 // Reads the selected item's weight, price and price unit into `poidsunite`, `prixunite`,
 // `unitemonnaie`, and shows the price with its unit in the shop.

@@ -4,7 +4,9 @@
 
 namespace haggling {
 
-double margin(int character) { return 2.0 * character / 100.0; }
+double margin(int character) {
+    return 2.0 * character / 100.0;
+}
 
 double merchantPrice(bool buying, double quantity, double unitPrice, double margin) {
     const double unit = buying ? unitPrice + unitPrice * margin : unitPrice - unitPrice * margin;

@@ -24,8 +24,8 @@ void Transaction::proposer_Click() {
     const bool noProposal = hprop->text().isEmpty() || hprop->value() < 0;
     const QString blank; // these checks answer under an empty title
     if (noQuantity && noProposal) {
-        msgBox(QStringLiteral("Renseignez une quantité et faites une proposition !"),
-               MsgIcon::None, blank);
+        msgBox(QStringLiteral("Renseignez une quantité et faites une proposition !"), MsgIcon::None,
+               blank);
         return;
     }
     if (noQuantity) {
@@ -60,13 +60,15 @@ void Transaction::proposer_Click() {
         say(vf, textnum::fmt(price));
     }
 
-    for (int light = 1; light <= 7; ++light) lights[light]->setColor(haggling::colorValue(haggling::red));
+    for (int light = 1; light <= 7; ++light)
+        lights[light]->setColor(haggling::colorValue(haggling::red));
     for (int light = 1; light <= 7; ++light) {
         boucle();
         lights[light]->setColor(haggling::colorValue(haggling::green));
     }
     boucle();
-    for (int light = 1; light <= 7; ++light) lights[light]->rest();
+    for (int light = 1; light <= 7; ++light)
+        lights[light]->rest();
 
     // The threshold as it was written, so that a proposal of the figure shown agrees.
     const double threshold = textnum::val(prixnegocie->caption());

@@ -37,7 +37,8 @@ void Transaction::Listeobjet_Click() {
     prixutilisable = false;
     // Buying, the kind is the one the user chose here, whatever pattern another window left
     // in the shared lister.
-    if (achat->value() && choixCourant() != 0) shared::motif = itemrecord::kind(choixCourant()).pattern();
+    if (achat->value() && choixCourant() != 0)
+        shared::motif = itemrecord::kind(choixCourant()).pattern();
     rafraichlistes();
     quantite->clear();
     prixtotal->clear();
@@ -70,8 +71,8 @@ void Transaction::selectionVente() {
         return;
     }
     std::optional<itemrecord::Record> record;
-    const int error = trapErrors(
-        [&] { record = readWhole(*file, static_cast<int>(shared::compteur)); });
+    const int error =
+        trapErrors([&] { record = readWhole(*file, static_cast<int>(shared::compteur)); });
     if (!record) {
         erreurobjet(error);
         return;

@@ -28,7 +28,8 @@ ItemList::ItemList(const QString& name, QWidget* parent) : QListWidget(parent) {
 
 void ItemList::add(const QString& entry) {
     int at = count();
-    while (at > 0 && nameBefore(entry, item(at - 1)->text())) --at;
+    while (at > 0 && nameBefore(entry, item(at - 1)->text()))
+        --at;
     filling_ = true;
     insertItem(at, entry);
     filling_ = false;
@@ -56,7 +57,9 @@ Light::Light(const QString& name, QWidget* parent) : QFrame(parent) {
     rest();
 }
 
-QColor Light::color() const { return palette().color(QPalette::Window); }
+QColor Light::color() const {
+    return palette().color(QPalette::Window);
+}
 
 void Light::setColor(const QColor& color) {
     QPalette colors = palette();
@@ -65,7 +68,9 @@ void Light::setColor(const QColor& color) {
     repaint();
 }
 
-void Light::rest() { setColor(QApplication::palette().color(QPalette::Button)); }
+void Light::rest() {
+    setColor(QApplication::palette().color(QPalette::Button));
+}
 
 // --- Transaction -----------------------------------------------------------------------------
 
@@ -121,8 +126,8 @@ Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral(
     bouton->setEnabled(false);
     makeFamily(lights, QStringLiteral("c"),
                [&](const QString& name) { return new Light(name, central); });
-    menusauve = new MenuEntry(QStringLiteral("menusauve"), QStringLiteral("Répertoire des objets"),
-                              this);
+    menusauve =
+        new MenuEntry(QStringLiteral("menusauve"), QStringLiteral("Répertoire des objets"), this);
 
     setCentralWidget(central);
     arrange(central);
@@ -175,7 +180,8 @@ int Transaction::choixCourant() const {
 // Every change of mode starts afresh: nothing priced, nothing proposed, nothing to confirm.
 // One possession is sold at a time: selling, the quantity is not the user's to type.
 void Transaction::changeMode(bool selling) {
-    for (int kind = 1; kind <= itemkinds::count; ++kind) choix[kind]->setEnabled(!selling);
+    for (int kind = 1; kind <= itemkinds::count; ++kind)
+        choix[kind]->setEnabled(!selling);
     effacetransaction();
     Listeobjet->clearList();
     num->setCaption(QStringLiteral("0"));
@@ -184,7 +190,9 @@ void Transaction::changeMode(bool selling) {
     prixutilisable = false;
 }
 
-void Transaction::achat_Click() { changeMode(false); }
+void Transaction::achat_Click() {
+    changeMode(false);
+}
 
 void Transaction::vente_Click() {
     changeMode(true);
@@ -206,7 +214,8 @@ void Transaction::remplitboutique() {
     // the folder it already had, never another kind's files.
     fichier->setPattern(shared::motif);
     Listeobjet->clearList();
-    for (const QString& name : listedItemNames()) Listeobjet->add(name);
+    for (const QString& name : listedItemNames())
+        Listeobjet->add(name);
 }
 
 TextInput Transaction::ouvreobjet() {
@@ -273,7 +282,9 @@ void Transaction::caract_Click() {
     hprop->setEnabled(true);
 }
 
-void Transaction::infos_Click() { showOver(detail(), *this); }
+void Transaction::infos_Click() {
+    showOver(detail(), *this);
+}
 
 // The folder dialog opens without waiting; its Ok writes the items folder.
 void Transaction::menusauve_Click() {
@@ -281,7 +292,9 @@ void Transaction::menusauve_Click() {
     cheminsaisie().showOver(*this);
 }
 
-void Transaction::Label4_Click() { num->setHidden(!num->isHidden()); }
+void Transaction::Label4_Click() {
+    num->setHidden(!num->isHidden());
+}
 
 void preparerBoutique() {
     Transaction& shop = transaction();
@@ -289,7 +302,8 @@ void preparerBoutique() {
     shop.valeur_unite->clear();
     shop.num->setCaption(QStringLiteral("0"));
     shop.hprop->setEnabled(true);
-    for (int light = 1; light <= 7; ++light) shop.lights[light]->rest();
+    for (int light = 1; light <= 7; ++light)
+        shop.lights[light]->rest();
     shop.bouton->setEnabled(false);
     car().Slider->setValue(5);
 }

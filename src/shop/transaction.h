@@ -94,7 +94,9 @@ private:
     void selectionVente();
 };
 
-inline Transaction& transaction() { return forms::get<Transaction>(); }
+inline Transaction& transaction() {
+    return forms::get<Transaction>();
+}
 
 // What the hero sheet's start-up sets on the shop: buy mode, the price and the counter
 // cleared, the proposal open, the lights at rest, no confirmation, a neutral merchant.

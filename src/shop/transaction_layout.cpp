@@ -87,7 +87,8 @@ void Transaction::arrange(QWidget* central) {
     haggle->addWidget(reponse, 3, 2, 1, 2);
     auto* row = new QHBoxLayout;
     row->addStretch();
-    for (int light = 1; light <= 7; ++light) row->addWidget(lights[light]);
+    for (int light = 1; light <= 7; ++light)
+        row->addWidget(lights[light]);
     row->addStretch();
     haggle->addLayout(row, 4, 0, 1, 4);
     column->addLayout(haggle);

@@ -19,7 +19,8 @@ inline void writeItem(const TestDriveC& drive, const QString& fileName, const QS
 
 inline void writeShopCatalogue(const TestDriveC& drive) {
     writeItem(drive, "Epée.arm", {"Epée", "1", "-2", "3", "1", "4", "80", "15", "PO"});
-    writeItem(drive, "Epée longue.arm", {"Epée longue", "2", "0", "4", "2", "5", "120", "25", "PO"});
+    writeItem(drive, "Epée longue.arm",
+              {"Epée longue", "2", "0", "4", "2", "5", "120", "25", "PO"});
     writeItem(drive, "Dague.arm", {"Dague", "0", "1", "4"}); // ends before its weight
     writeItem(drive, "Dague.equ", {"Dague", "1", "2", "PA"});
     writeItem(drive, "Hache.arm", {"Hache", "0", "0", "2", "1", "3", "60", "8", "PO"});
@@ -31,10 +32,11 @@ inline void writeShopCatalogue(const TestDriveC& drive) {
     writeItem(drive, "Pain.prv", {"Pain", "5", "2", "PC"});
     writeItem(drive, "Mandragore.pla",
               {"Mandragore", "racine", "infusion", "Forêt, nord", "sommeil", "rare", "30", "PO"});
-    writeItem(drive, "Philtre.pot", {"Philtre", "soigne", "1 tour", "1 heure", "aucun", "3", "10", "PO"});
+    writeItem(drive, "Philtre.pot",
+              {"Philtre", "soigne", "1 tour", "1 heure", "aucun", "3", "10", "PO"});
     writeItem(drive, "Venin.poi", {"Venin", "tue", "2 tours", "", "fièvre", "1", "50", "PO"});
-    writeItem(drive, "Corde.equ", {"Corde", "10", "1", ""});      // no unit
-    writeItem(drive, "Sac.equ", {"Sac", "2", "beaucoup", "PA"});   // a price that is no number
+    writeItem(drive, "Corde.equ", {"Corde", "10", "1", ""});     // no unit
+    writeItem(drive, "Sac.equ", {"Sac", "2", "beaucoup", "PA"}); // a price that is no number
     writeItem(drive, "Clou.equ", {"Clou", "0", "0.1", "PO"});
     writeItem(drive, "Anneau.bij", {"Anneau", "Or, rubis", "1", "90", "PO"});
     writeItem(drive, "Grimoire.liv", {"Grimoire", "Sorts \"anciens\", reliés", "12", "70", "PO"});

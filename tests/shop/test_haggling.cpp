@@ -25,16 +25,22 @@ private slots:
         QTest::addColumn<QString>("threshold");
         QTest::addColumn<double>("refused");
         QTest::addColumn<double>("agreed");
-        QTest::newRow("buying two") << true << 2.0 << 10.0 << 5 << "22" << "21.45" << 21.0 << 21.5;
-        QTest::newRow("selling two") << false << 2.0 << 10.0 << 5 << "18" << "18.45" << 19.0 << 18.4;
-        QTest::newRow("decimals kept") << true << 1.0 << 10.0 << 5 << "11" << "10.725" << 10.7 << 10.8;
-        QTest::newRow("threshold itself agrees") << true << 1.0 << 115.0 << 7 << "131" << "126.415"
-                                                 << 126.41 << 126.415;
-        QTest::newRow("selling at threshold") << false << 1.0 << 115.0 << 7 << "99" << "102.465"
-                                              << 102.47 << 102.465;
-        QTest::newRow("half down to even") << true << 1.0 << 12.5 << 0 << "12" << "12" << 11.9 << 12.0;
-        QTest::newRow("half up to even") << true << 1.0 << 13.5 << 0 << "14" << "14" << 13.9 << 14.0;
-        QTest::newRow("no quantity") << true << 0.0 << 10.0 << 5 << "0" << "0" << -1.0 << 0.0;
+        QTest::newRow("buying two") << true << 2.0 << 10.0 << 5 << "22"
+                                    << "21.45" << 21.0 << 21.5;
+        QTest::newRow("selling two") << false << 2.0 << 10.0 << 5 << "18"
+                                     << "18.45" << 19.0 << 18.4;
+        QTest::newRow("decimals kept") << true << 1.0 << 10.0 << 5 << "11"
+                                       << "10.725" << 10.7 << 10.8;
+        QTest::newRow("threshold itself agrees") << true << 1.0 << 115.0 << 7 << "131"
+                                                 << "126.415" << 126.41 << 126.415;
+        QTest::newRow("selling at threshold") << false << 1.0 << 115.0 << 7 << "99"
+                                              << "102.465" << 102.47 << 102.465;
+        QTest::newRow("half down to even") << true << 1.0 << 12.5 << 0 << "12"
+                                           << "12" << 11.9 << 12.0;
+        QTest::newRow("half up to even") << true << 1.0 << 13.5 << 0 << "14"
+                                         << "14" << 13.9 << 14.0;
+        QTest::newRow("no quantity") << true << 0.0 << 10.0 << 5 << "0"
+                                     << "0" << -1.0 << 0.0;
         QTest::newRow("no overflow") << true << 9999.0 << 1e18 << 10 << "11998800000000000000000"
                                      << "11398860000000000000000" << 1e22 << 1.2e22;
     }

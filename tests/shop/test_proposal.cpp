@@ -69,8 +69,8 @@ private slots:
         QTest::newRow("later proposal keeps the first threshold")
             << false << QStringList{"2", "1"} << QStringList{"21", "11"}
             << QStringList{"Pas assez !", "Pas assez !"} << "";
-        QTest::newRow("quantity not a number") << false << QStringList{"abc"} << QStringList{"0"}
-                                               << QStringList{" D'accord !"} << "0";
+        QTest::newRow("quantity not a number")
+            << false << QStringList{"abc"} << QStringList{"0"} << QStringList{" D'accord !"} << "0";
         QTest::newRow("selling") << true << QStringList{"1", "1"} << QStringList{"9.3", "9.225"}
                                  << QStringList{"Trop cher !", " D'accord !"} << "9";
     }
@@ -104,13 +104,32 @@ private slots:
         QTest::addColumn<QString>("proposal");
         QTest::addColumn<QString>("message");
         const QString both = "Renseignez une quantité et faites une proposition !";
-        QTest::newRow("both") << "Philtre" << "" << "" << both;
-        QTest::newRow("no quantity") << "Philtre" << "" << "5" << "Renseignez une quantité !";
-        QTest::newRow("no proposal") << "Philtre" << "2" << "" << "Faites une proposition !";
-        QTest::newRow("negative proposal") << "Philtre" << "2" << "-5" << "Faites une proposition !";
-        QTest::newRow("negative, no quantity") << "Philtre" << "" << "-1" << both;
-        QTest::newRow("no item") << "" << "2" << "5" << "Choisissez un objet dans la liste !";
-        QTest::newRow("unknown unit") << "Corde" << "2" << "5" << "Unité de prix inconnue !";
+        QTest::newRow("both") << "Philtre"
+                              << ""
+                              << "" << both;
+        QTest::newRow("no quantity") << "Philtre"
+                                     << ""
+                                     << "5"
+                                     << "Renseignez une quantité !";
+        QTest::newRow("no proposal") << "Philtre"
+                                     << "2"
+                                     << ""
+                                     << "Faites une proposition !";
+        QTest::newRow("negative proposal") << "Philtre"
+                                           << "2"
+                                           << "-5"
+                                           << "Faites une proposition !";
+        QTest::newRow("negative, no quantity") << "Philtre"
+                                               << ""
+                                               << "-1" << both;
+        QTest::newRow("no item") << ""
+                                 << "2"
+                                 << "5"
+                                 << "Choisissez un objet dans la liste !";
+        QTest::newRow("unknown unit") << "Corde"
+                                      << "2"
+                                      << "5"
+                                      << "Unité de prix inconnue !";
     }
     void missingInputs() {
         QFETCH(QString, entry);

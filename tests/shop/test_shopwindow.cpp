@@ -47,26 +47,63 @@ private slots:
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QStringList>("boxes"); // name=text of some boxes of the frame
-        QTest::newRow("short name of a longer one") << "arm" << "Epée" << "15 PO" << "80"
+        QTest::newRow("short name of a longer one")
+            << "arm"
+            << "Epée"
+            << "15 PO"
+            << "80"
             << QStringList{"farmnom=Epée", "farmat=1", "farmpar=-2", "farmpi2=4", "farmup=PO"};
-        QTest::newRow("comma in a name") << "ard" << "Arc, court" << "12 PA" << "30"
-            << QStringList{"fardnom=Arc, court", "fardportee=40", "fardprix=12"};
-        QTest::newRow("ammunition: the batch") << "mun" << "Flèches" << "5 PA" << "20"
-            << QStringList{"fmunpoids=20", "fmunquantite=10"};
-        QTest::newRow("protection") << "pro" << "Bouclier" << "20 PO" << "100"
-            << QStringList{"fproprot=2", "fpromalus=1", "fpropoids=100"};
-        QTest::newRow("clothing") << "hab" << "Cape" << "3 PA" << "15" << QStringList{"fhabpoids=15"};
-        QTest::newRow("provisions") << "prv" << "Pain" << "2 PC" << "5" << QStringList{"fprvnom=Pain"};
-        QTest::newRow("plant weighs nothing") << "pla" << "Mandragore" << "30 PO" << "0"
+        QTest::newRow("comma in a name")
+            << "ard"
+            << "Arc, court"
+            << "12 PA"
+            << "30" << QStringList{"fardnom=Arc, court", "fardportee=40", "fardprix=12"};
+        QTest::newRow("ammunition: the batch")
+            << "mun"
+            << "Flèches"
+            << "5 PA"
+            << "20" << QStringList{"fmunpoids=20", "fmunquantite=10"};
+        QTest::newRow("protection")
+            << "pro"
+            << "Bouclier"
+            << "20 PO"
+            << "100" << QStringList{"fproprot=2", "fpromalus=1", "fpropoids=100"};
+        QTest::newRow("clothing") << "hab"
+                                  << "Cape"
+                                  << "3 PA"
+                                  << "15" << QStringList{"fhabpoids=15"};
+        QTest::newRow("provisions") << "prv"
+                                    << "Pain"
+                                    << "2 PC"
+                                    << "5" << QStringList{"fprvnom=Pain"};
+        QTest::newRow("plant weighs nothing")
+            << "pla"
+            << "Mandragore"
+            << "30 PO"
+            << "0"
             << QStringList{"fplaprepa=infusion", "fplaorigine=Forêt, nord", "fplafrequence=rare"};
-        QTest::newRow("potion") << "pot" << "Philtre" << "10 PO" << "3"
-            << QStringList{"fpoteffets=soigne", "fpotsymptomes=aucun", "fpotpoids=3"};
-        QTest::newRow("poison") << "poi" << "Venin" << "50 PO" << "1" << QStringList{"fpoiduree="};
-        QTest::newRow("empty unit") << "equ" << "Corde" << "1 " << "10" << QStringList{"fequup="};
-        QTest::newRow("comma in a description") << "bij" << "Anneau" << "90 PO" << "1"
-            << QStringList{"fbijdescription=Or, rubis"};
-        QTest::newRow("quotes") << "liv" << "Grimoire" << "70 PO" << "12"
-            << QStringList{"flivdescription=Sorts \"anciens\", reliés"};
+        QTest::newRow("potion") << "pot"
+                                << "Philtre"
+                                << "10 PO"
+                                << "3"
+                                << QStringList{"fpoteffets=soigne", "fpotsymptomes=aucun",
+                                               "fpotpoids=3"};
+        QTest::newRow("poison") << "poi"
+                                << "Venin"
+                                << "50 PO"
+                                << "1" << QStringList{"fpoiduree="};
+        QTest::newRow("empty unit") << "equ"
+                                    << "Corde"
+                                    << "1 "
+                                    << "10" << QStringList{"fequup="};
+        QTest::newRow("comma in a description") << "bij"
+                                                << "Anneau"
+                                                << "90 PO"
+                                                << "1" << QStringList{"fbijdescription=Or, rubis"};
+        QTest::newRow("quotes") << "liv"
+                                << "Grimoire"
+                                << "70 PO"
+                                << "12" << QStringList{"flivdescription=Sorts \"anciens\", reliés"};
     }
     void selection() {
         QFETCH(QString, option);
@@ -82,7 +119,8 @@ private slots:
         for (int other = 1; other <= itemkinds::count; ++other)
             QCOMPARE(detail().cadres[other]->isVisibleTo(&detail()), other == kind);
         QCOMPARE(detail().texte(kind, 1), entry);
-        for (const QString& box : boxes) QCOMPARE(boxText(box.section('=', 0, 0)), box.section('=', 1));
+        for (const QString& box : boxes)
+            QCOMPARE(boxText(box.section('=', 0, 0)), box.section('=', 1));
         QVERIFY(!detail().isVisible());
         QCOMPARE(messages().count(), 0);
     }
@@ -94,9 +132,18 @@ private slots:
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("short file") << "arm" << "Hache" << "8 PO" << "Dague" << QStringList{incorrect};
-        QTest::newRow("price no number") << "equ" << "Clou" << "0.1 PO" << "Sac" << QStringList{incorrect};
-        QTest::newRow("file gone since listed") << "equ" << "Clou" << "0.1 PO" << "Hache" << QStringList{};
+        QTest::newRow("short file") << "arm"
+                                    << "Hache"
+                                    << "8 PO"
+                                    << "Dague" << QStringList{incorrect};
+        QTest::newRow("price no number") << "equ"
+                                         << "Clou"
+                                         << "0.1 PO"
+                                         << "Sac" << QStringList{incorrect};
+        QTest::newRow("file gone since listed") << "equ"
+                                                << "Clou"
+                                                << "0.1 PO"
+                                                << "Hache" << QStringList{};
     }
     void damagedSelection() {
         QFETCH(QString, option);
@@ -129,7 +176,8 @@ private slots:
         QTest::newRow("melee before equipment") << "Hache" << 1 << QStringList{};
         QTest::newRow("plant after six kinds") << "Mandragore" << 7 << QStringList{};
         QTest::newRow("provisions") << "Pain" << 6 << QStringList{};
-        QTest::newRow("damaged first kind, no second read") << "Dague" << 0 << QStringList{incorrect};
+        QTest::newRow("damaged first kind, no second read")
+            << "Dague" << 0 << QStringList{incorrect};
         QTest::newRow("no file") << "Inconnu" << 0 << QStringList{inexistant};
     }
     void sale() {
@@ -163,10 +211,18 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("total");
-        QTest::newRow("in the item's unit") << "Hache" << "3" << "6 PA";
-        QTest::newRow("decimals written plainly") << "Clou" << "3" << "0.3 PO";
-        QTest::newRow("not a number") << "Clou" << "abc" << "0 PO";
-        QTest::newRow("cleared") << "Clou" << "" << "";
+        QTest::newRow("in the item's unit") << "Hache"
+                                            << "3"
+                                            << "6 PA";
+        QTest::newRow("decimals written plainly") << "Clou"
+                                                  << "3"
+                                                  << "0.3 PO";
+        QTest::newRow("not a number") << "Clou"
+                                      << "abc"
+                                      << "0 PO";
+        QTest::newRow("cleared") << "Clou"
+                                 << ""
+                                 << "";
     }
     void totals() {
         QFETCH(QString, entry);
@@ -228,7 +284,7 @@ private slots:
         perso().pretre->setValue(true);
         if (devotion) perso().devotion->setCurrentIndex(1);
         messages().clear();
-        QMainWindow& from = sheet == "attrib" ? static_cast<QMainWindow&>(attrib())
+        QMainWindow& from = sheet == "attrib"  ? static_cast<QMainWindow&>(attrib())
                             : sheet == "equip" ? static_cast<QMainWindow&>(equip())
                                                : static_cast<QMainWindow&>(perso());
         from.findChild<MenuEntry*>("menutransactions")->trigger();
