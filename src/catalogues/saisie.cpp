@@ -21,9 +21,6 @@ using itemrecord::BoxShape;
 
 namespace {
 
-const QStringList priceUnits = {QStringLiteral("PO"), QStringLiteral("PA"), QStringLiteral("PB"),
-                                QStringLiteral("PC")};
-
 QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
     const QString name = QString::fromUtf8(field.box);
     switch (field.shape) {
@@ -134,7 +131,7 @@ void Saisie::Form_Load() {
     kinds[1].frame->show();
     kinds[1].option->setValue(true);
     for (int kind = 1; kind <= 12; ++kind)
-        for (const QString& unit : priceUnits)
+        for (const QString& unit : itemrecord::priceUnits())
             kinds[kind].up()->addItem(unit);
 }
 

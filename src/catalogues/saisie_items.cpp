@@ -11,14 +11,6 @@
 #include "equipment/itemlists.h"
 #include "equipment/itemweight.h"
 
-namespace {
-
-bool isPriceUnit(const QString& unit) {
-    return unit.isEmpty() || unit == u"PC" || unit == u"PB" || unit == u"PA" || unit == u"PO";
-}
-
-} // namespace
-
 // The whole file is read before any box is touched, so the boxes never mix the lines of two
 // items: what a file lacks is emptied rather than left from the item shown before.
 void Saisie::nom_Click(int number) {
@@ -58,7 +50,8 @@ void Saisie::sauve_Click() {
     const QString name = controls.nom()->text();
     if (name.isEmpty()) return;
     shared::numfichier = freeFile();
-    if (!isPriceUnit(controls.up()->text())) {
+    const QString unit = controls.up()->text();
+    if (!unit.isEmpty() && !itemrecord::isPriceUnit(unit)) {
         msgBox(QStringLiteral("Unité de prix inconnue !"), MsgIcon::Exclamation, QString());
         remplitnoms();
         return;

@@ -179,6 +179,14 @@ void write(const QString& drivePath, const QStringList& values) {
     file.commit();
 }
 
+const QStringList& priceUnits() {
+    static const QStringList units = {QStringLiteral("PO"), QStringLiteral("PA"),
+                                      QStringLiteral("PB"), QStringLiteral("PC")};
+    return units;
+}
+
+bool isPriceUnit(const QString& unit) { return priceUnits().contains(unit); }
+
 QString oneLine(QString value) {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
     return value.replace(lineBreak, QStringLiteral(" "));

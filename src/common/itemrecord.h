@@ -64,6 +64,11 @@ QStringList read(const QString& drivePath, int count);
 // Atomic: a failed write raises its run-time error and leaves the old file whole.
 void write(const QString& drivePath, const QStringList& values);
 
+// The price units "PO", "PA", "PB", "PC" (or, argent, bronze, cuivre), in that order.
+const QStringList& priceUnits();
+// Whether a unit is exactly one of the four; case counts.
+bool isPriceUnit(const QString& unit);
+
 // A value with each line break (CR LF, CR or LF) turned into one blank.
 QString oneLine(QString value);
 
