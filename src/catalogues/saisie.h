@@ -4,6 +4,7 @@
 #include "common/controls.h"
 #include "common/filelists.h"
 #include "common/form.h"
+#include "common/itemframe.h" // lineText, setLineText for the boxes of its frames
 
 #include <QGroupBox>
 #include <array>

@@ -226,8 +226,4 @@ bool isPrice(const QString& text) {
     return number.match(text).hasMatch() && std::abs(textnum::val(text)) < largest;
 }
 
-bool isCoinUnit(const QString& unit) {
-    return unit == u"PC" || unit == u"PB" || unit == u"PA" || unit == u"PO";
-}
-
 } // namespace itemrecord

@@ -97,7 +97,4 @@ Record readRecord(TextInput& file, int kind);
 // conversion of the program turns it into infinity.
 bool isPrice(const QString& text);
 
-// The four price units a coin can pay: "PC", "PB", "PA", "PO", exactly.
-bool isCoinUnit(const QString& unit);
-
 } // namespace itemrecord

@@ -41,7 +41,7 @@ void Transaction::proposer_Click() {
         return;
     }
     // No coin could pay or be credited in another unit.
-    if (!itemrecord::isCoinUnit(shared::unitemonnaie)) {
+    if (!itemrecord::isPriceUnit(shared::unitemonnaie)) {
         msgBox(QStringLiteral("Unité de prix inconnue !"), MsgIcon::Exclamation, blank);
         return;
     }
