@@ -15,6 +15,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QScreen>
+#include <algorithm>
 
 // --- ItemList --------------------------------------------------------------------------------
 
@@ -268,10 +270,16 @@ void Transaction::hprop_Change() {
 
 namespace {
 
-// The windows the shop opens stand centred on it.
+// The windows the shop opens stand centred on it, whole on its screen.
 void showOver(Form& window, const QWidget& shop) {
     window.adjustSize();
-    window.move(shop.geometry().center() - window.rect().center());
+    const QRect area = shop.screen()->availableGeometry();
+    const QSize frame = window.frameGeometry().size();
+    const QPoint centred =
+        shop.frameGeometry().center() - QPoint(frame.width(), frame.height()) / 2;
+    window.move(
+        std::clamp(centred.x(), area.left(), std::max(area.left(), area.right() - frame.width())),
+        std::clamp(centred.y(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
     window.show();
 }
 
