@@ -9,6 +9,9 @@
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "hero/perso.h"
+#include "herofile/settings.h"
+#include "tools/combat.h"
+#include "tools/transfertheros.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -24,6 +27,7 @@ struct Entry {
 
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
+    {"menucombat", "Combat", menucombat_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
     {"menutransactions", "Transaction", menutransactions_Click},
     {"menusaisie", "Objets", menusaisie_Click},
@@ -44,6 +48,16 @@ void build(QMainWindow& window, Sheet sheet) {
 
 bool refusedBeforeTool(Sheet sheet) {
     return sheet == Sheet::Perso && perso().pretreSansDevotion();
+}
+
+void menucombat_Click(Sheet from) {
+    if (refusedBeforeTool(from)) return;
+    lisini();
+    transfertheros();
+    Combat& window = combat();
+    window.pause0->setValue(true);
+    window.fichier->setValue(false);
+    window.show();
 }
 
 void menulanterne_Click(Sheet) { runLanterne(); }

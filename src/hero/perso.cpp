@@ -7,6 +7,7 @@
 #include "herofile/settings.h"
 #include "shop/transaction.h"
 #include "skills/skillrow.h"
+#include "tools/combat.h"
 
 Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Personnage")) {
     auto* central = new QWidget(this);
@@ -98,6 +99,7 @@ void Perso::Form_Load() {
     shared::enpause = false;
     shared::delai = 0;
     shared::modeextension = false;
+    initCombat();
 
     preparerBoutique();
     listItemsAtStartup();
