@@ -28,6 +28,9 @@ struct Entry {
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
     {"menucombat", "Combat", menucombat_Click},
+    {"menudes", "Dés", menudes_Click},
+    {"menuepreuves", "Epreuves", menuepreuves_Click},
+    {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
     {"menutransactions", "Transaction", menutransactions_Click},
     {"menusaisie", "Objets", menusaisie_Click},

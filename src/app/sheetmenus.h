@@ -21,6 +21,9 @@ bool refusedBeforeTool(Sheet sheet);
 
 // The shared entries. Each sheet's action of that name runs the one of its entry.
 void menucombat_Click(Sheet from);
+void menudes_Click(Sheet from);
+void menuepreuves_Click(Sheet from);
+void menutir_Click(Sheet from);
 void menulanterne_Click(Sheet from);
 // "Transaction": the shop, placed where it was last closed, shown with the focus.
 void menutransactions_Click(Sheet from);

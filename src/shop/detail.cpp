@@ -1,11 +1,13 @@
 #include "shop/detail.h"
 
+#include "app/artwork.h"
 #include "common/itemframe.h"
 #include "common/shared.h"
 #include "shop/transaction.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -30,6 +32,7 @@ QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
 } // namespace
 
 Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
+    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(6, 6, 6, 6);

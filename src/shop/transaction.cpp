@@ -1,5 +1,6 @@
 #include "shop/transaction.h"
 
+#include "app/artwork.h"
 #include "app/sheetmenus.h"
 #include "catalogues/cheminsaisie.h"
 #include "common/folderfile.h"
@@ -14,6 +15,7 @@
 #include "shop/haggling.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPalette>
 #include <QScreen>
 #include <algorithm>
@@ -76,7 +78,9 @@ void Light::rest() {
 
 // --- Transaction -----------------------------------------------------------------------------
 
-Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral("Transaction")) {
+Transaction::Transaction()
+    : ToolWindow(QStringLiteral("transaction"), QStringLiteral("Transaction")) {
+    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto text = [&](const char* name) { return new TextBox(QString::fromUtf8(name), central); };
     auto label = [&](const char* name, const QString& caption = QString()) {
@@ -155,7 +159,7 @@ void Transaction::connectHandlers() {
 // The shop keeps the folder it buys from; without a folder file it keeps the one it had.
 // `motif` is left to whoever is listing.
 void Transaction::Form_Load() {
-    settings::placeWindow(*this);
+    ToolWindow::Form_Load();
     try {
         shared::numfichier = freeFile();
         shared::cheminobjets = folderfile::read(folderfile::objets);
@@ -169,8 +173,7 @@ void Transaction::Form_Load() {
 // Where the shop stood is kept for the next time it opens.
 void Transaction::Form_Unload() {
     hide();
-    settings::keepPosition(*this);
-    sauveini();
+    ToolWindow::Form_Unload();
 }
 
 int Transaction::choixCourant() const {
