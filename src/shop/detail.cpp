@@ -14,8 +14,8 @@
 namespace {
 
 // Ordinary boxes the user may edit: the purchase takes the name and the weight as they stand.
-QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
-    const QString name = QString::fromUtf8(field.shopBox ? field.shopBox : field.box);
+QWidget* makeBox(const itemrecord::Kind& kind, const itemrecord::Field& field, QWidget* parent) {
+    const QString name = kind.shopBoxName(field);
     if (field.shape == itemrecord::BoxShape::Memo) {
         auto* memo = new MemoBox(name, parent);
         memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 3 + 8);

@@ -3,6 +3,7 @@
 #include "app/artwork.h"
 #include "app/sheetmenus.h"
 #include "catalogues/cheminsaisie.h"
+#include "common/dialogplace.h"
 #include "common/folderfile.h"
 #include "common/nameorder.h"
 #include "common/runtimeerror.h"
@@ -17,8 +18,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPalette>
-#include <QScreen>
-#include <algorithm>
 
 // --- ItemList --------------------------------------------------------------------------------
 
@@ -271,36 +270,19 @@ void Transaction::hprop_Change() {
     uniteprix->setText(hprop->text().isEmpty() ? QString() : shared::unitemonnaie);
 }
 
-namespace {
-
-// The windows the shop opens stand centred on it, whole on its screen.
-void showOver(Form& window, const QWidget& shop) {
-    window.adjustSize();
-    const QRect area = shop.screen()->availableGeometry();
-    const QSize frame = window.frameGeometry().size();
-    const QPoint centred =
-        shop.frameGeometry().center() - QPoint(frame.width(), frame.height()) / 2;
-    window.move(
-        std::clamp(centred.x(), area.left(), std::max(area.left(), area.right() - frame.width())),
-        std::clamp(centred.y(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
-    window.show();
-}
-
-} // namespace
-
 void Transaction::caract_Click() {
-    showOver(car(), *this);
+    showCentredOn(car(), *this);
     hprop->setEnabled(true);
 }
 
 void Transaction::infos_Click() {
-    showOver(detail(), *this);
+    showCentredOn(detail(), *this);
 }
 
 // The folder dialog opens without waiting; its Ok writes the items folder.
 void Transaction::menusauve_Click() {
     shared::choixrepertoire = 2;
-    cheminsaisie().showOver(*this);
+    showCentredOn(cheminsaisie(), *this);
 }
 
 void Transaction::Label4_Click() {
