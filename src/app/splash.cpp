@@ -3,7 +3,6 @@
 #include "app/artwork.h"
 #include "hero/perso.h"
 
-
 Start::Start() : Form(QStringLiteral("start"), QStringLiteral("Ambrefer")) {
     setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
     Image1 = new Label(QStringLiteral("Image1"), QString(), this);

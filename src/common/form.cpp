@@ -111,8 +111,9 @@ void Form::arrangeForShowing() {
     // A sheet grows down from the corner it takes; only when it cannot fit below it does it
     // move up.
     QRect below = room;
-    if (corner) below.setTopLeft(QPoint(std::max(room.left(), corner->x() + frame.left()),
-                                        std::max(room.top(), corner->y() + frame.top())));
+    if (corner)
+        below.setTopLeft(QPoint(std::max(room.left(), corner->x() + frame.left()),
+                                std::max(room.top(), corner->y() + frame.top())));
     if (!corner || !screenfit::fit(*this, below.size())) screenfit::fitOrScroll(*this, room.size());
 
     const QSize outer = size().grownBy(frame);
@@ -187,6 +188,8 @@ void discard(Form* form) {
 }
 
 void unloadAll() {
+    // With every window gone, no sheet has a corner left to hand on.
+    sheetCorner().reset();
     auto forms = std::move(registry());
     registry().clear();
     for (auto& [type, form] : forms)

@@ -15,9 +15,9 @@
 
 namespace {
 
-constexpr int tightSpacing = 2;   // between rows
-constexpr int tightGap = 4;       // between the controls of a row
-constexpr int tightMargin = 3;    // inside a frame
+constexpr int tightSpacing = 2;    // between rows
+constexpr int tightGap = 4;        // between the controls of a row
+constexpr int tightMargin = 3;     // inside a frame
 constexpr int tightRowPadding = 4; // around a control's text
 
 QMargins marginsOf(const QWidget& window) {

@@ -21,8 +21,7 @@ QString existingFolder(const QString& drivePath) {
 
 QString portraitFolder(const QString& portraitPath, const QString& heroesFolder) {
     // The picture's folder: everything up to its last separator.
-    const qsizetype cut =
-        std::max(portraitPath.lastIndexOf(u'\\'), portraitPath.lastIndexOf(u'/'));
+    const qsizetype cut = std::max(portraitPath.lastIndexOf(u'\\'), portraitPath.lastIndexOf(u'/'));
     if (cut >= 0) {
         const QString folder = existingFolder(portraitPath.left(cut + 1));
         if (!folder.isEmpty()) return folder;

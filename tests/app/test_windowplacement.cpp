@@ -61,7 +61,8 @@ const std::map<QString, std::function<QWidget*()>>& openings() {
 QRect seenPart(QWidget* control) {
     QRect seen(QPoint(0, 0), control->size());
     for (QWidget* w = control; !w->isWindow(); w = w->parentWidget())
-        seen = seen.translated(w->pos()).intersected(QRect(QPoint(0, 0), w->parentWidget()->size()));
+        seen =
+            seen.translated(w->pos()).intersected(QRect(QPoint(0, 0), w->parentWidget()->size()));
     return seen;
 }
 
@@ -90,7 +91,8 @@ private slots:
         QVERIFY2(screenArea().contains(shown->frameGeometry()), "the frame lies on the screen");
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             if (control->objectName().isEmpty() || !control->isVisible()) continue;
-            QVERIFY2(seenPart(control).size() == control->size(), qPrintable(control->objectName()));
+            QVERIFY2(seenPart(control).size() == control->size(),
+                     qPrintable(control->objectName()));
         }
         QFont bold = shown->font();
         bold.setBold(true);

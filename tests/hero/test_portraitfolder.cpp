@@ -12,14 +12,17 @@ private slots:
         QTest::addColumn<QString>("portrait");
         QTest::addColumn<QString>("heroes");
         QTest::addColumn<QString>("expected"); // relative to drive C:
-        QTest::newRow("the portrait's folder") << "C:\\images\\arn.png" << "C:\\heros\\" << "images";
-        QTest::newRow("a picture gone, its folder kept") << "c:/images/old.png" << "C:\\heros\\"
-                                                         << "images";
-        QTest::newRow("no portrait") << "" << "C:\\heros\\" << "heros";
-        QTest::newRow("its folder gone") << "C:\\parti\\arn.png" << "C:\\heros\\" << "heros";
-        QTest::newRow("an unknown drive") << "Q:\\arn.png" << "C:\\heros\\" << "heros";
-        QTest::newRow("heroes' folder gone too") << "C:\\parti\\arn.png" << "C:\\perdu\\" << "";
-        QTest::newRow("nothing at all") << "" << "" << "";
+        const char* rows[][4] = {
+            {"the portrait's folder", "C:\\images\\arn.png", "C:\\heros\\", "images"},
+            {"a picture gone, its folder kept", "c:/images/old.png", "C:\\heros\\", "images"},
+            {"no portrait", "", "C:\\heros\\", "heros"},
+            {"its folder gone", "C:\\parti\\arn.png", "C:\\heros\\", "heros"},
+            {"an unknown drive", "Q:\\arn.png", "C:\\heros\\", "heros"},
+            {"heroes' folder gone too", "C:\\parti\\arn.png", "C:\\perdu\\", ""},
+            {"nothing at all", "", "", ""},
+        };
+        for (const auto& [name, portrait, heroes, expected] : rows)
+            QTest::newRow(name) << QString(portrait) << QString(heroes) << QString(expected);
     }
     void opensWhereThePictureIs() {
         QFETCH(QString, portrait);
