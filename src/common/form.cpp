@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -126,6 +127,9 @@ void Form::arrangeForShowing() {
         at = centredOn(from->frameGeometry(), outer);
     at = keptOn(area, at, outer);
     move(at);
+    // A window hidden after being shown forgets its frame; its frame, not its inside, goes
+    // where it is asked.
+    if (QWindow* handle = windowHandle()) handle->setFramePosition(at);
     placed_ = true;
     if (placement_ == Placement::Sheet) sheetCorner() = at;
 }

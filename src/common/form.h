@@ -21,7 +21,8 @@ class Form : public QMainWindow {
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
-    // Showing a window makes it visible and gives it the focus.
+    // Showing a window fits it to its screen, places it, makes it visible and gives it the
+    // focus. A window that fills its contents on showing does so before calling this one.
     void setVisible(bool visible) override;
 
     // Positions as the settings file keeps them, in twips (15 per pixel). A position that

@@ -11,17 +11,12 @@ private slots:
     void opensWhereThePictureIs_data() {
         QTest::addColumn<QString>("portrait");
         QTest::addColumn<QString>("heroes");
-        QTest::addColumn<QString>("expected"); // relative to drive C:
-        const char* rows[][4] = {
-            {"the portrait's folder", "C:\\images\\arn.png", "C:\\heros\\", "images"},
-            {"a picture gone, its folder kept", "c:/images/old.png", "C:\\heros\\", "images"},
-            {"no portrait", "", "C:\\heros\\", "heros"},
-            {"its folder gone", "C:\\parti\\arn.png", "C:\\heros\\", "heros"},
-            {"an unknown drive", "Q:\\arn.png", "C:\\heros\\", "heros"},
-            {"heroes' folder gone too", "C:\\parti\\arn.png", "C:\\perdu\\", ""},
-            {"nothing at all", "", "", ""},
-        };
-        for (const auto& [name, portrait, heroes, expected] : rows)
+        QTest::addColumn<QString>("expected"); // on drive C:
+        const char* rows[][4] = {{"the picture's", "c:/images/arn.png", "C:\\heros\\", "images"},
+                                 {"its folder gone", "C:\\parti\\arn.png", "C:\\heros\\", "heros"},
+                                 {"an unknown drive", "Q:\\arn.png", "C:\\heros\\", "heros"},
+                                 {"both gone", "C:\\parti\\arn.png", "C:\\perdu\\", ""}};
+        for (auto [name, portrait, heroes, expected] : rows)
             QTest::newRow(name) << QString(portrait) << QString(heroes) << QString(expected);
     }
     void opensWhereThePictureIs() {
@@ -29,10 +24,9 @@ private slots:
         QFETCH(QString, heroes);
         QFETCH(QString, expected);
         TestDriveC drive(TestDriveC::Setup::Nothing);
-        drive.write(QStringLiteral("images/arn.png"), "png");
-        QDir(drive.root()).mkdir(QStringLiteral("heros"));
-        QCOMPARE(QDir(portraitFolder(portrait, heroes)).canonicalPath(),
-                 QDir(drive.root() + u'/' + expected).canonicalPath());
+        QDir(drive.root()).mkpath(QStringLiteral("images"));
+        QDir(drive.root()).mkpath(QStringLiteral("heros"));
+        QCOMPARE(QDir(portraitFolder(portrait, heroes)), QDir(drive.root() + u'/' + expected));
     }
 };
 
