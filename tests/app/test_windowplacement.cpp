@@ -4,10 +4,13 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "hero/augment_niv.h"
+#include "hero/portraitfolder.h"
 #include "herofile/cheminperso.h"
 #include "skills/sheetfixture.h"
 #include "support/recorders.h"
+#include "support/testenv.h"
 
+#include <QDir>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
@@ -56,6 +59,7 @@ bool centredOn(const QRect& frame, const QRect& on) {
 
 class TestWindowPlacement : public QObject {
     Q_OBJECT
+    TestDriveC drive;
     std::unique_ptr<FreshProgram> program;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
 private slots:
@@ -125,6 +129,25 @@ private slots:
         tool.moveTwips(9000, 1500);
         tool.show();
         QCOMPARE(tool.pos(), QPoint(600, 100));
+    }
+
+    // The portrait dialog opens in the picture's folder, else the heroes' one, else on C:.
+    void portraitDialogStartsWhereThePictureIs_data() {
+        QTest::addColumn<QString>("portrait");
+        QTest::addColumn<QString>("heroes");
+        QTest::addColumn<QString>("expected"); // under drive C:
+        const char* rows[][4] = {{"the picture's", "c:/objets/arn.png", "C:\\", "objets"},
+                                 {"its folder gone", "C:\\parti\\arn.png", "C:\\objets", "objets"},
+                                 {"an unknown drive", "Q:\\arn.png", "C:\\objets\\", "objets"},
+                                 {"both gone", "C:\\parti\\arn.png", "C:\\perdu\\", ""}};
+        for (auto [name, portrait, heroes, expected] : rows)
+            QTest::newRow(name) << QString(portrait) << QString(heroes) << QString(expected);
+    }
+    void portraitDialogStartsWhereThePictureIs() {
+        QFETCH(QString, portrait);
+        QFETCH(QString, heroes);
+        QFETCH(QString, expected);
+        QCOMPARE(QDir(portraitFolder(portrait, heroes)), QDir(drive.root() + u'/' + expected));
     }
 };
 
