@@ -4,6 +4,8 @@
 #include "equipment/itemlists.h"
 #include "hero/perso.h"
 #include "skills/attrib.h"
+#include "tools/combat.h"
+#include "tools/sheetservices.h"
 
 namespace {
 
@@ -84,4 +86,6 @@ void effacefiche() {
     clearHeroSheet();
     clearSkillsSheet();
     clearEquipmentSheet();
+    effaceHerosCombat();
+    testWindowsForNewHero();
 }
