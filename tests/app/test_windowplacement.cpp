@@ -45,6 +45,11 @@ QMainWindow* open(const QString& name) {
     if (name == u"augment_niv") perso().showLevelReached(true), perso().passageniveau->click();
     if (name == u"cheminperso") perso().menurepertoire->trigger();
     if (name == u"about") about().show();
+    const std::map<QString, QString> tools{{u"combat"_s, u"menucombat"_s},
+                                           {u"Dés"_s, u"menudes"_s},
+                                           {u"epreuves"_s, u"menuepreuves"_s},
+                                           {u"tir_dist"_s, u"menutir"_s}};
+    if (tools.contains(name)) perso().findChild<QAction*>(tools.at(name))->trigger();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == name) return static_cast<QMainWindow*>(window);
     return nullptr;
@@ -85,6 +90,8 @@ private slots:
         QTest::newRow("augment_niv") << u"perso"_s << false;
         QTest::newRow("cheminperso") << u"perso"_s << false;
         QTest::newRow("about") << u"equip"_s << false;
+        for (const char* tool : {"combat", "Dés", "epreuves", "tir_dist"})
+            QTest::newRow(tool) << u"perso"_s << false;
     }
     void fitsTheScreenWhole() {
         QFETCH(QString, opener);
