@@ -36,6 +36,7 @@ const Entry entries[] = {
     {"menuepreuves", "Epreuves", menuepreuves_Click},
     {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
+    {"menutransactions", "Transaction", menutransactions_Click},
     {"menusaisie", "Objets", menusaisie_Click},
     {"menusorts", "Sorts", menusorts_Click},
     {"menumonstres", "Monstres et PNJ", menumonstres_Click},

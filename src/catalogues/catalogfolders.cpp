@@ -5,7 +5,7 @@
 #include "catalogues/monstres.h"
 #include "catalogues/sorts.h"
 #include "common/dialogplace.h"
-#include "common/fieldmemo.h"
+#include "common/itemframe.h"
 #include "common/folderfile.h"
 #include "common/itemrecord.h"
 #include "common/listing.h"

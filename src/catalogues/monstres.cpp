@@ -2,6 +2,7 @@
 
 #include "catalogues/catalogfolders.h"
 #include "common/fieldmemo.h"
+#include "common/itemframe.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
 #include "common/itemrecord.h"

@@ -2,9 +2,9 @@
 // The item editor "Objets": one frame per item kind, built from the item file's table, of
 // which the current kind's alone is shown. It creates, loads, clears and saves item files.
 #include "common/controls.h"
-#include "common/fieldmemo.h"
 #include "common/filelists.h"
 #include "common/form.h"
+#include "common/itemframe.h" // lineText, setLineText for the boxes of its frames
 
 #include <QGroupBox>
 #include <array>

@@ -1,7 +1,7 @@
 // Loading, saving, clearing and filtering the spells of the spell editor.
 #include "catalogues/catalogfolders.h"
 #include "catalogues/sorts.h"
-#include "common/fieldmemo.h"
+#include "common/itemframe.h"
 #include "common/folderfile.h"
 #include "common/itemrecord.h"
 #include "common/listing.h"

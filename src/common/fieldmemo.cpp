@@ -28,18 +28,3 @@ void FieldMemoBox::keyPressEvent(QKeyEvent* event) {
 void FieldMemoBox::insertFromMimeData(const QMimeData* source) {
     if (source->hasText()) insertPlainText(itemrecord::oneLine(source->text()));
 }
-
-QString lineText(const QWidget* box) {
-    if (auto* combo = qobject_cast<const ComboBox*>(box)) return combo->text();
-    if (auto* memo = qobject_cast<const MemoBox*>(box)) return memo->text();
-    return static_cast<const TextBox*>(box)->text();
-}
-
-void setLineText(QWidget* box, const QString& text) {
-    if (auto* combo = qobject_cast<ComboBox*>(box))
-        combo->setText(text);
-    else if (auto* memo = qobject_cast<MemoBox*>(box))
-        memo->setText(text);
-    else
-        static_cast<TextBox*>(box)->setText(text);
-}

@@ -16,8 +16,3 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 };
-
-// A box of a record file's line: its text, whatever kind of box it is (a name list, a one-line
-// box or a multi-line one).
-QString lineText(const QWidget* box);
-void setLineText(QWidget* box, const QString& text);

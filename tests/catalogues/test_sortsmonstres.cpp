@@ -3,7 +3,7 @@
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/monstres.h"
 #include "catalogues/sorts.h"
-#include "common/fieldmemo.h"
+#include "common/itemframe.h"
 #include "common/runtimeerror.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
