@@ -36,6 +36,7 @@ class TestClock : public QObject {
     void cleanup() {
         appclock::setTimeSource({});
         appclock::setSpinWait({});
+        appclock::setYieldHook({});
     }
 
     void timeOfDay() {
@@ -81,6 +82,44 @@ class TestClock : public QObject {
         QTimer::singleShot(0, [&] { served = true; });
         appclock::yield();
         QVERIFY(served);
+    }
+
+    // The hook sees every yield, numbered from its setting, before the queue is served; a
+    // paused wait is a yield at every turn.
+    void yieldHookNumbersEveryYield() {
+        QList<int> seen;
+        bool served = false;
+        appclock::yield(); // before the hook: not counted
+        bool servedBeforeHook = true;
+        appclock::setYieldHook([&](int index) {
+            seen << index;
+            if (index == 1) servedBeforeHook = served;
+        });
+        QTimer::singleShot(0, [&] { served = true; });
+        appclock::yield();
+        QVERIFY(!servedBeforeHook);
+        QVERIFY(served);
+        int turns = 0;
+        appclock::yieldWhile([&] { return ++turns <= 3; });
+        QCOMPARE(seen, QList<int>({1, 2, 3, 4}));
+        appclock::setYieldHook([&](int index) { seen << -index; });
+        appclock::yield();
+        QCOMPARE(seen.last(), -1);
+    }
+
+    // A paused wait with no hook sleeps until an event comes instead of spinning.
+    void yieldWhileSleeps() {
+        bool holding = true;
+        int turns = 0;
+        QTimer::singleShot(150, [&] { holding = false; });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        appclock::yieldWhile([&] {
+            ++turns;
+            return holding;
+        });
+        QVERIFY(elapsed.elapsed() >= 140);
+        QVERIFY2(turns < 30, qPrintable(QString::number(turns)));
     }
 
     // The wait for a dialog's answer ends when the dialog is really hidden or gone, or when

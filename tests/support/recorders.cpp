@@ -51,6 +51,7 @@ FreshProgram::FreshProgram() {
     settings::current() = {}; // the settings outlive the windows: start from a new install's
     chance::unscript();
     appclock::setSpinWait([](double) {});
+    appclock::setYieldHook({});
 }
 
 FreshProgram::~FreshProgram() {
@@ -58,6 +59,7 @@ FreshProgram::~FreshProgram() {
     chance::unscript();
     appclock::setSpinWait({});
     appclock::setTimeSource({});
+    appclock::setYieldHook({});
 }
 
 void pickFromList(QComboBox* box, int index) {
