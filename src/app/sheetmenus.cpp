@@ -4,6 +4,9 @@
 #include "app/toolentries.h"
 #include "common/controls.h"
 #include "hero/perso.h"
+#include "herofile/settings.h"
+#include "tools/combat.h"
+#include "tools/transfertheros.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -19,6 +22,7 @@ struct Entry {
 
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
+    {"menucombat", "Combat", menucombat_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},
@@ -37,6 +41,16 @@ void build(QMainWindow& window, Sheet sheet) {
 
 bool refusedBeforeTool(Sheet sheet) {
     return sheet == Sheet::Perso && perso().pretreSansDevotion();
+}
+
+void menucombat_Click(Sheet from) {
+    if (refusedBeforeTool(from)) return;
+    lisini();
+    transfertheros();
+    Combat& window = combat();
+    window.pause0->setValue(true);
+    window.fichier->setValue(false);
+    window.show();
 }
 
 void menulanterne_Click(Sheet) { runLanterne(); }

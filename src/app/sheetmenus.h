@@ -20,6 +20,7 @@ void build(QMainWindow& window, Sheet sheet);
 bool refusedBeforeTool(Sheet sheet);
 
 // The shared entries. Each sheet's action of that name runs the one of its entry.
+void menucombat_Click(Sheet from);
 void menulanterne_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);

@@ -4,6 +4,7 @@
 #include "equipment/itemlists.h"
 #include "hero/perso.h"
 #include "skills/attrib.h"
+#include "tools/combat.h"
 
 namespace {
 
@@ -84,4 +85,5 @@ void effacefiche() {
     clearHeroSheet();
     clearSkillsSheet();
     clearEquipmentSheet();
+    effaceHerosCombat();
 }

@@ -8,6 +8,7 @@
 #include "hero/printing.h"
 #include "hero/tirage.h"
 #include "herofile/heroio.h"
+#include "tools/transfertheros.h"
 
 #include <QFileDialog>
 #include <QMenuBar>
@@ -47,9 +48,15 @@ void Perso::sauvegarde_Click() { sauvegardeHeros(); }
 
 void Perso::menurepertoire_Click() { ouvreRepertoireHeros(); }
 
-void Perso::nom_Click() { chargeHeros(); }
+void Perso::nom_Click() {
+    chargeHeros();
+    transfertheros();
+}
 
-void Perso::menutirage_Click() { tirage(); }
+void Perso::menutirage_Click() {
+    tirage();
+    transfertheros();
+}
 
 void Perso::menuportrait_Click() {
     const QString path = QFileDialog::getOpenFileName(

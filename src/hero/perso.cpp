@@ -6,6 +6,7 @@
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
 #include "skills/skillrow.h"
+#include "tools/combat.h"
 
 Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Personnage")) {
     auto* central = new QWidget(this);
@@ -97,6 +98,7 @@ void Perso::Form_Load() {
     shared::enpause = false;
     shared::delai = 0;
     shared::modeextension = false;
+    initCombat();
 
     listItemsAtStartup();
 }

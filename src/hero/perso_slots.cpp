@@ -7,6 +7,7 @@
 #include "equipment/itemname.h"
 #include "equipment/itemweight.h"
 #include "equipment/loadlimit.h"
+#include "tools/transfertheros.h"
 
 std::vector<TextBox*> Perso::meleeCompanions(int slot) const {
     return {armeAttaque[slot], armeParade[slot], facteur[slot], pim1[slot], pim2[slot],
@@ -93,6 +94,7 @@ void Perso::malus_Change(int slot) {
     const double now = malus[slot]->value();
     adresse->setValue(adresse->value() + malusapplique[slot] - now);
     malusapplique[slot] = now;
+    transfertheros();
 }
 
 void Perso::poids_Change(TextBox* weight) { checkLoad(*weight); }

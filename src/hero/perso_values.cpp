@@ -9,6 +9,7 @@
 #include "equipment/equip.h"
 #include "hero/augment_niv.h"
 #include "skills/attrib.h"
+#include "tools/transfertheros.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -24,6 +25,7 @@ void Perso::force_Change() {
     const QString limit = force->text().isEmpty() ? QString() : textnum::fmt(force->value() * 100);
     poidsmaximum->setText(limit);
     equip().poidsmaximum->setText(limit);
+    transfertheros();
 }
 
 void Perso::experience_Change() {
@@ -40,6 +42,7 @@ void Perso::showLevelReached(bool reached) {
 }
 
 void Perso::energievitale_Change() {
+    transfertheros();
     if (evinitiale->text().isEmpty()) return;
     // The value stays as written: the player may have a reason.
     if (energievitale->value() > evinitiale->value())

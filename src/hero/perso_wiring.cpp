@@ -1,5 +1,6 @@
 // Which handler each control of the hero sheet runs.
 #include "hero/perso.h"
+#include "tools/transfertheros.h"
 
 void Perso::wireHandlers() {
     nom->onClick([this] { nom_Click(); });
@@ -39,4 +40,5 @@ void Perso::wireHandlers() {
     Attributs->onClick([this] { Attributs_Click(); });
     Equipement->onClick([this] { Equipement_Click(); });
     passageniveau->onClick([this] { passageniveau_Click(); });
+    wireTransfertheros(*this);
 }

@@ -1,0 +1,99 @@
+// The arrangement of the combat window: the hero and the adversary side by side, line for line,
+// then the round, its results and the options, then the buttons.
+#include "tools/combat.h"
+
+#include "common/fitwidth.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Row { Name, Class, Courage, Attack, Parade, Damage, Protection, Life, Bar, Rows };
+
+const char* const rowCaptions[] = {"Nom",        "Classe",         "Courage", "Attaque",
+                                   "Parade",     "Points d'impact", "Protection",
+                                   "Energie vitale", ""};
+
+// A fighter's side: one row per value, the same rows on both sides so that they face each other.
+QGroupBox* side(const QString& title, QWidget* parent, QWidget* const (&fields)[Rows],
+                QWidget* damageAddend, QLabel* damageCaption) {
+    auto* box = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(4);
+    const int line = QLineEdit().sizeHint().height();
+    for (int row = 0; row < Rows; ++row) {
+        grid->setRowMinimumHeight(row, line);
+        if (!fields[row]) continue;
+        QLabel* caption = row == Damage && damageCaption
+                              ? damageCaption
+                              : new QLabel(QString::fromUtf8(rowCaptions[row]), box);
+        grid->addWidget(caption, row, 0);
+        if (row == Damage) {
+            auto* damage = new QHBoxLayout;
+            damage->addWidget(fields[row]);
+            damage->addWidget(new QLabel(QStringLiteral("D6+"), box));
+            damage->addWidget(damageAddend);
+            damage->addStretch();
+            grid->addLayout(damage, row, 1);
+        } else {
+            grid->addWidget(fields[row], row, 1);
+        }
+        if (auto* number = qobject_cast<QLineEdit*>(fields[row]); number && row != Name) {
+            fitToDigits(number, 4);
+            number->setAlignment(Qt::AlignCenter);
+        }
+    }
+    if (auto* addend = qobject_cast<QLineEdit*>(damageAddend)) {
+        fitToDigits(addend, 4);
+        addend->setAlignment(Qt::AlignCenter);
+    }
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+} // namespace
+
+void Combat::buildLayout() {
+    QWidget* sheet = centralWidget();
+    combatpnj->setMinimumContentsLength(18);
+    combatpnj->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    QWidget* const heros[Rows] = {combatheros, nullptr, hc, ha, hp, hpi1, hpr, hev, Bar1};
+    QWidget* const adversaire[Rows] = {combatpnj, acm, ac, aa, ap, api1, apr, aev, Bar2};
+    auto* fighters = new QHBoxLayout;
+    fighters->addWidget(side(QStringLiteral("Heros"), sheet, heros, hpi2, nullptr));
+    fighters->addWidget(side(QStringLiteral("Adversaire"), sheet, adversaire, api2, Label4));
+
+    auto* round = new QHBoxLayout;
+    round->addWidget(new QLabel(QStringLiteral("Nombre de tours"), sheet));
+    fitToDigits(nt, 4);
+    nt->setAlignment(Qt::AlignCenter);
+    round->addWidget(nt);
+    auto* results = new QGroupBox(QStringLiteral("Résultat du tour"), sheet);
+    auto* resultRow = new QHBoxLayout(results);
+    for (Label* result : {rheros, radv}) {
+        result->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Parade réussie")));
+        resultRow->addWidget(result);
+    }
+    round->addWidget(results, 1);
+    auto* timer = new QGroupBox(QStringLiteral("Timer"), sheet);
+    auto* timerRow = new QHBoxLayout(timer);
+    for (OptionButton* option : {pause0, pause1, pause2}) timerRow->addWidget(option);
+    round->addWidget(timer);
+    round->addWidget(fichier);
+
+    auto* buttons = new QHBoxLayout;
+    for (CommandButton* b : {Command2, arret, Command7, Command8}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(fichiers);
+
+    auto* column = new QVBoxLayout(sheet);
+    column->setSpacing(6);
+    column->addLayout(fighters);
+    column->addLayout(round);
+    column->addLayout(buttons);
+}
