@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -20,14 +21,16 @@ const char* const rowCaptions[] = {"Nom",        "Classe",         "Courage", "A
 
 // A fighter's side: one row per value, the same rows on both sides so that they face each other.
 QGroupBox* side(const QString& title, QWidget* parent, QWidget* const (&fields)[Rows],
-                QWidget* damageAddend, QLabel* damageCaption) {
+                QWidget* damageAddend, QLabel* damageCaption, int rowHeight) {
     auto* box = new QGroupBox(title, parent);
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(4);
-    const int line = QLineEdit().sizeHint().height();
     for (int row = 0; row < Rows; ++row) {
-        grid->setRowMinimumHeight(row, line);
-        if (!fields[row]) continue;
+        grid->setRowMinimumHeight(row, rowHeight);
+        if (!fields[row]) {
+            grid->addWidget(new QWidget(box), row, 1); // an empty row would lose its spacing
+            continue;
+        }
         QLabel* caption = row == Damage && damageCaption
                               ? damageCaption
                               : new QLabel(QString::fromUtf8(rowCaptions[row]), box);
@@ -65,8 +68,12 @@ void Combat::buildLayout() {
     QWidget* const heros[Rows] = {combatheros, nullptr, hc, ha, hp, hpi1, hpr, hev, Bar1};
     QWidget* const adversaire[Rows] = {combatpnj, acm, ac, aa, ap, api1, apr, aev, Bar2};
     auto* fighters = new QHBoxLayout;
-    fighters->addWidget(side(QStringLiteral("Heros"), sheet, heros, hpi2, nullptr));
-    fighters->addWidget(side(QStringLiteral("Adversaire"), sheet, adversaire, api2, Label4));
+    // Rows as tall as the tallest control, so that the two sides stay face to face.
+    const int rowHeight = std::max(combatheros->sizeHint().height(), combatpnj->sizeHint().height());
+    fighters->addWidget(side(QStringLiteral("Heros"), sheet, heros, hpi2, nullptr, rowHeight));
+    fighters->addWidget(
+        side(QStringLiteral("Adversaire"), sheet, adversaire, api2, Label4, rowHeight));
+    for (QProgressBar* bar : {Bar1, Bar2}) bar->setTextVisible(false);
 
     auto* round = new QHBoxLayout;
     round->addWidget(new QLabel(QStringLiteral("Nombre de tours"), sheet));
