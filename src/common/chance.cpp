@@ -75,12 +75,10 @@ void script(std::vector<double> values) {
 }
 
 void scriptDice(const std::vector<Die>& dice) {
-    if (!scripted()) scripted().emplace();
-    for (const Die& die : dice) {
-        if (die.size < 1 || die.face < 1 || die.face > die.size)
+    for (const Die& die : dice)
+        if (die.face < 1 || die.face > die.size)
             qFatal("chance: a scripted face %d does not exist on a d%d", die.face, die.size);
-        scripted()->push_back(die);
-    }
+    scripted() = std::deque<Draw>(dice.begin(), dice.end());
 }
 void unscript() {
     scripted().reset();

@@ -33,9 +33,8 @@ void randomize();
 // Tests: the next rnd() values, in order, each in [0, 1). Running past the end aborts the
 // test loudly.
 void script(std::vector<double> values);
-// Tests: the next dice as (face, die size) pairs, in order, after any rnd() values scripted
-// before. A draw of another die size, an rnd() draw where a die is due, or running past the
-// end aborts the test loudly.
+// Tests: the next dice as (face, die size) pairs, in order. A draw of another die size, or
+// running past the end, aborts the test loudly.
 struct Die {
     int face;
     int size;
