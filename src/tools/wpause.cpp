@@ -25,6 +25,8 @@ Wpause::Wpause() : Form(u"wpause"_s, u"Suite du combat"_s) {
     buttons->addWidget(Command2);
     column->addLayout(buttons);
     setCentralWidget(central);
+    // Room for the caption beside the title bar's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 10 * fontMetrics().height());
     Command1->onClick([this] { Command1_Click(); });
     Command2->onClick([this] { Command2_Click(); });
 }
