@@ -66,8 +66,6 @@ void seedFromEntropy() {
     engine().seed(seed);
 }
 
-void randomize() {}
-
 void script(std::vector<double> values) {
     for (double r : values)
         if (!(r >= 0 && r < 1)) qFatal("chance: a scripted random value %g is outside [0, 1)", r);

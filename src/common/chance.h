@@ -25,11 +25,6 @@ bool testSucceeds(int roll, long long value, long long modifier = 0);
 // Once, at start-up.
 void seedFromEntropy();
 
-// Seeding again from the clock before a fight or a random adversary: the one seeding at
-// start-up already gives every draw its own value, and two seedings within one clock tick
-// would play the same numbers twice, so this seeds nothing new.
-void randomize();
-
 // Tests: the next rnd() values, in order, each in [0, 1). Running past the end aborts the
 // test loudly.
 void script(std::vector<double> values);

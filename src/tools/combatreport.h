@@ -16,13 +16,13 @@ inline constexpr NextZone nextZone{};
 // A line is its parts joined with no separator. A number gets a leading blank (or "-") and
 // a trailing blank, a text is taken as it stands.
 class Line {
-  public:
+public:
     Line& operator<<(const QString& text);
     Line& operator<<(double number);
     Line& operator<<(NextZone);
     const QString& text() const { return text_; }
 
-  private:
+private:
     QString text_;
 };
 
@@ -35,7 +35,7 @@ template <class... Parts> QString line(const Parts&... parts) {
 } // namespace combatreport
 
 class CombatReport {
-  public:
+public:
     CombatReport();
     ~CombatReport(); // a report still open is closed, whatever went wrong
     CombatReport(const CombatReport&) = delete;
@@ -50,6 +50,6 @@ class CombatReport {
     // throws its RuntimeError, and the report is closed all the same.
     void close();
 
-  private:
+private:
     std::unique_ptr<TextOutput> output_;
 };

@@ -122,7 +122,8 @@ void Fight::start() {
     set(w.nt, QString());
     demiassaut_ = 2;
     compteevanoui_ = dureeevanoui_ = 0;
-    chance::randomize();
+    // No seeding from the clock here: chance was seeded once at start-up, and two fights
+    // started within one clock tick would otherwise play the same dice.
     if (w.pause0->value()) shared::delai = 0;
     if (w.pause1->value()) shared::delai = 1;
     if (w.pause2->value()) shared::delai = 2;
@@ -238,8 +239,8 @@ Fight::Result Fight::heroHalfRound() {
         set(w.radv, QString());
         say(u" "_s);
         // No parade and no protection.
-        return strike(adversary(), fightrules::impact(chance::d6(), val(w.hpi1->text()),
-                                                      val(w.hpi2->text())));
+        return strike(adversary(),
+                      fightrules::impact(chance::d6(), val(w.hpi1->text()), val(w.hpi2->text())));
     }
     if (attack > val(w.ha->text())) {
         set(w.rheros, u"Attaque ratée"_s);

@@ -13,7 +13,7 @@ class Wfuite;
 // a death, a flight or the window's closing. It runs inside the "C&ombat" handler and lets
 // the other windows act only at its yields; the pause and flight windows reach it there.
 class Fight {
-  public:
+public:
     explicit Fight(Combat& window);
     ~Fight();
     Fight(const Fight&) = delete;
@@ -31,7 +31,7 @@ class Fight {
     // The combat window closes: the fight goes no further after its next yield.
     void abandon();
 
-  private:
+private:
     enum class Result { Going, HeroDead, AdversaryDead, Stopped };
     enum class Stop { None, Fled, Closed };
     struct Side {

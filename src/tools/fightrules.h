@@ -12,7 +12,7 @@ double bonneparade(double parade);
 
 // A grave impact from its d20: extra damage 1 to 5, or a critical impact.
 struct GraveImpact {
-    int extra;     // 0 for a critical impact
+    int extra; // 0 for a critical impact
     bool critical;
 };
 GraveImpact impactgrave(int d20);

@@ -24,7 +24,8 @@ Wfuite::Wfuite() : Form(u"wfuite"_s, u"Fuite de "_s) {
     grid->addWidget(Command1, 3, 0, 1, 2, Qt::AlignHCenter);
     // Room for the longest result line, so that the window keeps its size from one flight to
     // the next.
-    Label1->setMinimumWidth(fontMetrics().horizontalAdvance(u" Le héros est mort pendant sa fuite !!"_s));
+    Label1->setMinimumWidth(
+        fontMetrics().horizontalAdvance(u" Le héros est mort pendant sa fuite !!"_s));
     setCentralWidget(central);
     Command1->onClick([this] { Command1_Click(); });
 }

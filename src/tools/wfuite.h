@@ -6,7 +6,7 @@
 // damage, and two lines of result. Closing it acknowledges it as "&OK !" does.
 class Wfuite : public Form {
     Q_OBJECT
-  public:
+public:
     Wfuite();
 
     Label *lhev, *lmoins, *Label1, *Label2;
@@ -14,7 +14,7 @@ class Wfuite : public Form {
 
     void Command1_Click(); // "&OK !"
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 };
 

@@ -6,7 +6,7 @@
 // leaves the fight paused; "Reprise" shows it again.
 class Wpause : public Form {
     Q_OBJECT
-  public:
+public:
     Wpause();
 
     Label *Label1, *Label2;
@@ -15,7 +15,7 @@ class Wpause : public Form {
     void Command1_Click(); // "&Fuir !"
     void Command2_Click(); // "&Continuer ..."
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
