@@ -13,8 +13,8 @@ namespace {
 // The monster file's lines 1 to 15 and the fields they fill; a line not read into the combat
 // has none.
 std::array<QWidget*, 16> fieldsByLine(Combat& c) {
-    return {nullptr, c.combatpnj, c.acm, c.aev, c.ac, nullptr, nullptr, nullptr, nullptr,
-            nullptr, c.aa,        c.ap,  nullptr, c.apr, c.api1, c.api2};
+    return {nullptr, c.combatpnj, c.acm, c.aev, c.ac,    nullptr, nullptr, nullptr,
+            nullptr, nullptr,     c.aa,  c.ap,  nullptr, c.apr,   c.api1,  c.api2};
 }
 
 void put(QWidget* field, const QString& text) {
@@ -56,7 +56,8 @@ void Combat::combatpnj_Click() {
 
 void Combat::Command7_Click() {
     combatpnj->setText(QString());
-    for (TextBox* box : {nt, acm, ac, aa, ap, apr, api1, api2, aev}) box->clear();
+    for (TextBox* box : {nt, acm, ac, aa, ap, apr, api1, api2, aev})
+        box->clear();
     pause0->setValue(true);
     fichier->setValue(false);
     rheros->clear();
@@ -67,7 +68,9 @@ void Combat::Command7_Click() {
 // The one source of chance was seeded at start-up: each roll here is already a new one.
 void Combat::Command8_Click() {
     nt->clear();
-    auto roll = [](int from) { return textnum::fmt(static_cast<long long>(6 * chance::rnd() + from)); };
+    auto roll = [](int from) {
+        return textnum::fmt(static_cast<long long>(6 * chance::rnd() + from));
+    };
     ac->setText(roll(8));
     aa->setText(roll(8));
     ap->setText(roll(8));

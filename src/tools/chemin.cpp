@@ -13,7 +13,6 @@ Chemin::Chemin() : Form(QStringLiteral("chemin"), QStringLiteral("Où sauvegarde
     Dir = new DirListBox(QStringLiteral("Dir"), central);
     file = new TextBox(QStringLiteral("file"), central);
     Label1 = new Label(QStringLiteral("Label1"), QStringLiteral("Chemin complet :"), central);
-    Label1->setToolTip(QStringLiteral("Montre ou cache le chemin complet"));
     cheminfichier = new Label(QStringLiteral("cheminfichier"), QString(), central);
     cheminfichier->setWordWrap(true);
     flag = new Label(QStringLiteral("flag"), QString(), central);
@@ -33,7 +32,8 @@ Chemin::Chemin() : Form(QStringLiteral("chemin"), QStringLiteral("Où sauvegarde
     setCentralWidget(central);
     resize(320, 360);
 
-    connect(drive, &DriveListBox::driveChanged, this, [this] { runEvent([this] { drive_Change(); }); });
+    connect(drive, &DriveListBox::driveChanged, this,
+            [this] { runEvent([this] { drive_Change(); }); });
     connect(Dir, &DirListBox::pathChanged, this, [this] { runEvent([this] { Dir_Change(); }); });
     file->onChange([this] { file_Change(); });
     Label1->onClick([this] { Label1_Click(); });
@@ -64,7 +64,9 @@ void Chemin::Dir_Change() {
     showPath();
 }
 
-void Chemin::file_Change() { showPath(); }
+void Chemin::file_Change() {
+    showPath();
+}
 
 void Chemin::showPath() {
     const QString folder = Dir->path();
@@ -73,7 +75,9 @@ void Chemin::showPath() {
     cheminfichier->repaint();
 }
 
-void Chemin::Label1_Click() { cheminfichier->setHidden(!cheminfichier->isHidden()); }
+void Chemin::Label1_Click() {
+    cheminfichier->setHidden(!cheminfichier->isHidden());
+}
 
 // The file is made at once: a path that cannot take a report is refused now, with its reason,
 // rather than at the first fight.
@@ -90,8 +94,8 @@ void Chemin::ok_Click() {
 
 void Chemin::showCentredOn(const QWidget& opener) {
     show();
-    move(opener.frameGeometry().center() - QPoint(frameGeometry().width() / 2,
-                                                    frameGeometry().height() / 2));
+    move(opener.frameGeometry().center() -
+         QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
 }
 
 void Chemin::closeEvent(QCloseEvent* event) {

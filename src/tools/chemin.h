@@ -39,7 +39,9 @@ private:
     QHash<QString, QString> lastFolder_; // per drive, the folder `Dir` last showed there
 };
 
-inline Chemin& chemin() { return forms::get<Chemin>(); }
+inline Chemin& chemin() {
+    return forms::get<Chemin>();
+}
 
 // The file the combat report goes to: the path confirmed in the dialog, or "c:\resultat.txt".
 QString cheminRapport();

@@ -10,7 +10,9 @@
 
 Combat::Combat() : Form(QStringLiteral("combat"), QStringLiteral("Combat")) {
     auto* central = new QWidget(this);
-    auto text = [central](const char* name) { return new TextBox(QString::fromUtf8(name), central); };
+    auto text = [central](const char* name) {
+        return new TextBox(QString::fromUtf8(name), central);
+    };
     auto label = [central](const char* name, const char* caption) {
         return new Label(QString::fromUtf8(name), QString::fromUtf8(caption), central);
     };
@@ -83,7 +85,8 @@ void Combat::buildMenus() {
         return e;
     };
     menuregles = menu("menuregles", "Règles");
-    menuinitiation = entry(menuregles, "menuinitiation", "Initiation", &Combat::menuinitiation_Click);
+    menuinitiation =
+        entry(menuregles, "menuinitiation", "Initiation", &Combat::menuinitiation_Click);
     menuextension = entry(menuregles, "menuextension", "Extension", &Combat::menuextension_Click);
     menutimer = menu("menutimer", "Timer");
     menunon1 = entry(menutimer, "menunon1", "Non", &Combat::menunon1_Click);
@@ -132,14 +135,19 @@ void Combat::closeEvent(QCloseEvent* event) {
 
 bool Combat::eventFilter(QObject* watched, QEvent* event) {
     // The path may have changed since the last time: the tip is written as it shows.
-    if (watched == fichier && (event->type() == QEvent::ToolTip || event->type() == QEvent::MouseMove))
+    if (watched == fichier &&
+        (event->type() == QEvent::ToolTip || event->type() == QEvent::MouseMove))
         runEvent([this] { fichier_MouseMove(); });
     return Form::eventFilter(watched, event);
 }
 
-void Combat::hev_Change() { perso().energievitale->setText(hev->text()); }
+void Combat::hev_Change() {
+    perso().energievitale->setText(hev->text());
+}
 
-void Combat::Label4_Click() { Command8->setHidden(!Command8->isHidden()); }
+void Combat::Label4_Click() {
+    Command8->setHidden(!Command8->isHidden());
+}
 
 void Combat::choisitDelai(int seconds) {
     menunon1->setChecked(seconds == 0);
@@ -157,7 +165,9 @@ void Combat::showReportChoice(bool report) {
     menuou->setEnabled(report);
 }
 
-void Combat::fichier_Click() { showReportChoice(fichier->value()); }
+void Combat::fichier_Click() {
+    showReportChoice(fichier->value());
+}
 
 void Combat::menunon2_Click() {
     showReportChoice(false);
@@ -174,7 +184,9 @@ void Combat::fichier_MouseMove() {
                         cheminRapport());
 }
 
-void Combat::menuou_Click() { chemin().showCentredOn(*this); }
+void Combat::menuou_Click() {
+    chemin().showCentredOn(*this);
+}
 
 void Combat::showRules(bool extension) {
     menuinitiation->setChecked(!extension);
@@ -182,9 +194,13 @@ void Combat::showRules(bool extension) {
     shared::modeextension = extension;
 }
 
-void Combat::menuinitiation_Click() { showRules(false); }
+void Combat::menuinitiation_Click() {
+    showRules(false);
+}
 
-void Combat::menuextension_Click() { showRules(true); }
+void Combat::menuextension_Click() {
+    showRules(true);
+}
 
 void initCombat() {
     Combat& c = combat();
@@ -205,5 +221,6 @@ void initCombat() {
 
 void effaceHerosCombat() {
     Combat& c = combat();
-    for (TextBox* box : {c.combatheros, c.hc, c.ha, c.hp, c.hpi1, c.hpi2, c.hpr, c.hev}) box->clear();
+    for (TextBox* box : {c.combatheros, c.hc, c.ha, c.hp, c.hpi1, c.hpi2, c.hpr, c.hev})
+        box->clear();
 }

@@ -73,7 +73,9 @@ private:
     void showRules(bool extension);
 };
 
-inline Combat& combat() { return forms::get<Combat>(); }
+inline Combat& combat() {
+    return forms::get<Combat>();
+}
 
 // The combat window's state as the hero sheet's start-up leaves it.
 void initCombat();

@@ -15,9 +15,9 @@ namespace {
 
 enum Row { Name, Class, Courage, Attack, Parade, Damage, Protection, Life, Bar, Rows };
 
-const char* const rowCaptions[] = {"Nom",        "Classe",         "Courage", "Attaque",
-                                   "Parade",     "Points d'impact", "Protection",
-                                   "Energie vitale", ""};
+const char* const rowCaptions[] = {"Nom",        "Classe",         "Courage",
+                                   "Attaque",    "Parade",         "Points d'impact",
+                                   "Protection", "Energie vitale", ""};
 
 // A fighter's side: one row per value, the same rows on both sides so that they face each other.
 QGroupBox* side(const QString& title, QWidget* parent, QWidget* const (&fields)[Rows],
@@ -69,11 +69,13 @@ void Combat::buildLayout() {
     QWidget* const adversaire[Rows] = {combatpnj, acm, ac, aa, ap, api1, apr, aev, Bar2};
     auto* fighters = new QHBoxLayout;
     // Rows as tall as the tallest control, so that the two sides stay face to face.
-    const int rowHeight = std::max(combatheros->sizeHint().height(), combatpnj->sizeHint().height());
+    const int rowHeight =
+        std::max(combatheros->sizeHint().height(), combatpnj->sizeHint().height());
     fighters->addWidget(side(QStringLiteral("Heros"), sheet, heros, hpi2, nullptr, rowHeight));
     fighters->addWidget(
         side(QStringLiteral("Adversaire"), sheet, adversaire, api2, Label4, rowHeight));
-    for (QProgressBar* bar : {Bar1, Bar2}) bar->setTextVisible(false);
+    for (QProgressBar* bar : {Bar1, Bar2})
+        bar->setTextVisible(false);
 
     auto* round = new QHBoxLayout;
     round->addWidget(new QLabel(QStringLiteral("Nombre de tours"), sheet));
@@ -89,12 +91,14 @@ void Combat::buildLayout() {
     round->addWidget(results, 1);
     auto* timer = new QGroupBox(QStringLiteral("Timer"), sheet);
     auto* timerRow = new QHBoxLayout(timer);
-    for (OptionButton* option : {pause0, pause1, pause2}) timerRow->addWidget(option);
+    for (OptionButton* option : {pause0, pause1, pause2})
+        timerRow->addWidget(option);
     round->addWidget(timer);
     round->addWidget(fichier);
 
     auto* buttons = new QHBoxLayout;
-    for (CommandButton* b : {Command2, arret, Command7, Command8}) buttons->addWidget(b);
+    for (CommandButton* b : {Command2, arret, Command7, Command8})
+        buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(fichiers);
 

@@ -9,7 +9,9 @@
 namespace {
 
 // A plain copy keeps the text as it stands, "0" included.
-void copy(TextBox* target, const TextBox* source) { target->setText(source->text()); }
+void copy(TextBox* target, const TextBox* source) {
+    target->setText(source->text());
+}
 
 // A hero without values shows empty boxes rather than zeros.
 void emptyIfZero(TextBox* target) {
@@ -19,7 +21,8 @@ void emptyIfZero(TextBox* target) {
 // The sum of the sources' numbers, written as text and read back.
 void sum(TextBox* target, std::initializer_list<const TextBox*> sources) {
     double total = 0;
-    for (const TextBox* source : sources) total += source->value();
+    for (const TextBox* source : sources)
+        total += source->value();
     target->setText(textnum::fmt(total));
     emptyIfZero(target);
 }
