@@ -92,12 +92,6 @@ void Chemin::ok_Click() {
     hide();
 }
 
-void Chemin::showCentredOn(const QWidget& opener) {
-    show();
-    move(opener.frameGeometry().center() -
-         QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-}
-
 void Chemin::closeEvent(QCloseEvent* event) {
     event->ignore();
     hide();

@@ -400,12 +400,16 @@ void Fight::flee(Wfuite& flight) {
     say(QString());
     say(u"Tentative de fuite "_s);
     say(u"du héros :"_s);
-    if (fainted()) {
-        set(flight.Label1, u"Le héros s'enfuit avant que "_s);
-        set(flight.Label2, u"l'adversaire ne se réveille !"_s);
+    // An outcome told in the window's two lines and, after an empty line, in the report.
+    const auto tell = [&](const QString& first, const QString& second) {
+        set(flight.Label1, first);
+        set(flight.Label2, second);
         say(QString());
-        say(u"Le héros s'enfuit avant que "_s);
-        say(u"l'adversaire ne se réveille !"_s);
+        say(first);
+        say(second);
+    };
+    if (fainted()) {
+        tell(u"Le héros s'enfuit avant que "_s, u"l'adversaire ne se réveille !"_s);
     } else {
         const int attack = chance::d20();
         say(QString());
@@ -413,11 +417,7 @@ void Fight::flee(Wfuite& flight) {
         if (attack > val(w.aa->text())) {
             set(w.rheros, QString());
             set(w.radv, u"Attaque ratée"_s);
-            set(flight.Label1, u"Attaque de l'adversaire ratée"_s);
-            set(flight.Label2, u"Le héros fuit sans dommage !"_s);
-            say(QString());
-            say(u"Attaque de l'adversaire ratée"_s);
-            say(u"Le héros fuit sans dommage !"_s);
+            tell(u"Attaque de l'adversaire ratée"_s, u"Le héros fuit sans dommage !"_s);
         } else {
             fleeingHit(flight);
         }
