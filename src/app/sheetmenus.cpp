@@ -2,7 +2,12 @@
 
 #include "app/about.h"
 #include "app/toolentries.h"
+#include "catalogues/cheminsaisie.h"
+#include "catalogues/saisie.h"
 #include "common/controls.h"
+#include "common/folderfile.h"
+#include "common/runtimeerror.h"
+#include "common/shared.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
 #include "tools/combat.h"
@@ -23,7 +28,11 @@ struct Entry {
 // Left to right, as every sheet shows them.
 const Entry entries[] = {
     {"menucombat", "Combat", menucombat_Click},
+    {"menudes", "Dés", menudes_Click},
+    {"menuepreuves", "Epreuves", menuepreuves_Click},
+    {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
+    {"menusaisie", "Objets", menusaisie_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},
 };
@@ -54,6 +63,18 @@ void menucombat_Click(Sheet from) {
 }
 
 void menulanterne_Click(Sheet) { runLanterne(); }
+
+// The hero sheet's entry also points the folder dialog at the items folder, when it has one.
+void menusaisie_Click(Sheet from) {
+    if (from == Sheet::Perso) {
+        try {
+            shared::repertoire = folderfile::read(folderfile::objets);
+            cheminsaisie().preset(shared::repertoire);
+        } catch (const RuntimeError&) {
+        }
+    }
+    saisie().show();
+}
 
 void menuaide_Click(Sheet) { openHelpPage(); }
 

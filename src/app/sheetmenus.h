@@ -21,7 +21,11 @@ bool refusedBeforeTool(Sheet sheet);
 
 // The shared entries. Each sheet's action of that name runs the one of its entry.
 void menucombat_Click(Sheet from);
+void menudes_Click(Sheet from);
+void menuepreuves_Click(Sheet from);
+void menutir_Click(Sheet from);
 void menulanterne_Click(Sheet from);
+void menusaisie_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 

@@ -85,7 +85,7 @@ bool scriptExhausted() {
     return !scripted() || scripted()->empty();
 }
 
-bool testSucceeds(int roll, long long value, long long modifier) {
+bool testSucceeds(int roll, double value, double modifier) {
     if (roll == 1) return true;
     if (roll >= 19) return false;
     return roll + modifier <= value;

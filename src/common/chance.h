@@ -20,7 +20,7 @@ inline int d20() {
 
 // The test rule of skills and characteristic tests: a d20 of 1 always succeeds, 19 or 20
 // always fail, otherwise the roll plus the modifier must be at most the tested value.
-bool testSucceeds(int roll, long long value, long long modifier = 0);
+bool testSucceeds(int roll, double value, double modifier = 0);
 
 // Once, at start-up.
 void seedFromEntropy();

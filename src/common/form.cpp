@@ -63,12 +63,6 @@ void Form::moveTwips(int left, int top) {
     move(at);
 }
 
-void Form::showCentredOn(const QWidget& opener) {
-    show();
-    move(opener.frameGeometry().center() -
-         QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-}
-
 void Form::closeEvent(QCloseEvent* event) {
     event->accept();
     // A window already discarded has been unloaded once; closing it again unloads nothing.

@@ -30,9 +30,6 @@ class Form : public QMainWindow {
     int topTwips() const;
     void moveTwips(int left, int top);
 
-    // Shows the window in the middle of the window that opens it.
-    void showCentredOn(const QWidget& opener);
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -5,6 +5,7 @@
 #include "hero/perso.h"
 #include "skills/attrib.h"
 #include "tools/combat.h"
+#include "tools/sheetservices.h"
 
 namespace {
 
@@ -86,4 +87,5 @@ void effacefiche() {
     clearSkillsSheet();
     clearEquipmentSheet();
     effaceHerosCombat();
+    testWindowsForNewHero();
 }

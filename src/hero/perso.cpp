@@ -6,7 +6,9 @@
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
 #include "skills/skillrow.h"
+#include "snake/modsnake.h"
 #include "tools/combat.h"
+#include "tools/sheetservices.h"
 
 Perso::Perso() : Form(QStringLiteral("perso"), QStringLiteral("Feuille de Personnage")) {
     auto* central = new QWidget(this);
@@ -94,11 +96,12 @@ void Perso::Form_Load() {
     for (const char* sex : {"Masculin", "Féminin"}) sexe->addItem(QString::fromUtf8(sex));
     for (const QString& deity : skills::deities()) devotion->addItem(deity);
 
-    shared::clicsnake1 = shared::clicsnake2 = shared::clicsnake3 = false;
+    modsnake::clearMarks();
     shared::enpause = false;
     shared::delai = 0;
     shared::modeextension = false;
     initCombat();
+    testWindowsAtStartup();
 
     listItemsAtStartup();
 }

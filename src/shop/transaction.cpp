@@ -1,6 +1,6 @@
 #include "shop/transaction.h"
 
-#include "catalogues/objetsini.h"
+#include "common/folderfile.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "herofile/settings.h"
@@ -22,7 +22,7 @@ Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral(
 void Transaction::Form_Load() {
     settings::placeWindow(*this);
     try {
-        shared::cheminobjets = readItemFolder();
+        shared::cheminobjets = folderfile::read(folderfile::objets);
     } catch (const RuntimeError&) {
     }
 }

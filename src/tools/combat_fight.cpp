@@ -1,6 +1,7 @@
 // The fight's buttons of the combat window.
 #include "tools/combat.h"
 
+#include "common/dialogplace.h"
 #include "common/shared.h"
 #include "tools/fight.h"
 #include "tools/wpause.h"
@@ -16,7 +17,7 @@ void Combat::Command2_Click() {
 
 void Combat::arret_Click() {
     shared::enpause = true;
-    wpause().showCentredOn(*this);
+    showCentredOn(wpause(), *this);
     arret->setText(u"Reprise"_s);
 }
 

@@ -3,6 +3,8 @@
 #include "common/textnum.h"
 #include "hero/perso.h"
 #include "tools/combat.h"
+#include "tools/epreuves.h"
+#include "tools/tir_dist.h"
 
 #include <initializer_list>
 
@@ -44,4 +46,17 @@ void transfertheros() {
     emptyIfZero(c.hpi1);
     sum(c.hpi2, {p.pim2[1], p.bonusattaque});
     sum(c.hpr, {p.prot[1], p.prot[2], p.prot[3]});
+
+    // The shot takes the sheet's adresse alone; the tests take it with the armour's maluses.
+    sum(tir_dist().adresse, {p.adresse});
+    Epreuves& e = epreuves();
+    copy(e.co, p.courage);
+    copy(e.inte, p.intelligence);
+    copy(e.ch, p.charisme);
+    sum(e.ad, {p.adresse, p.malus[1], p.malus[2], p.malus[3]});
+    copy(e.fo, p.force);
+    // The tests' attack and parry leave the weapon in hand out.
+    sum(e.at, {p.attaque, p.bonusparade});
+    sum(e.pa, {p.parade, p.bonusparade2});
+    copy(e.endu, p.endurance);
 }

@@ -1,5 +1,6 @@
 #include "tools/wpause.h"
 
+#include "common/dialogplace.h"
 #include "common/shared.h"
 #include "tools/combat.h"
 #include "tools/fight.h"
@@ -44,7 +45,7 @@ void Wpause::Command1_Click() {
     window.arret->setText(u"Pause"_s);
     window.arret->setEnabled(false);
     Wfuite& flight = wfuite();
-    flight.showCentredOn(window);
+    showCentredOn(flight, window);
     if (Fight* fight = Fight::running()) fight->flee(flight);
 }
 
