@@ -32,6 +32,7 @@ const Entry entries[] = {
     {"menuepreuves", "Epreuves", menuepreuves_Click},
     {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
+    {"menutransactions", "Transaction", menutransactions_Click},
     {"menusaisie", "Objets", menusaisie_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},

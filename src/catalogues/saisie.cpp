@@ -6,6 +6,7 @@
 #include "common/fieldmemo.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
+#include "common/itemframe.h"
 #include "common/itemrecord.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
@@ -56,21 +57,6 @@ ComboBox* Saisie::KindControls::nom() const {
 }
 ComboBox* Saisie::KindControls::up() const {
     return static_cast<ComboBox*>(lines.back());
-}
-
-QString lineText(const QWidget* box) {
-    if (auto* combo = qobject_cast<const ComboBox*>(box)) return combo->text();
-    if (auto* memo = qobject_cast<const MemoBox*>(box)) return memo->text();
-    return static_cast<const TextBox*>(box)->text();
-}
-
-void setLineText(QWidget* box, const QString& text) {
-    if (auto* combo = qobject_cast<ComboBox*>(box))
-        combo->setText(text);
-    else if (auto* memo = qobject_cast<MemoBox*>(box))
-        memo->setText(text);
-    else
-        static_cast<TextBox*>(box)->setText(text);
 }
 
 Saisie::Saisie() : Form(QStringLiteral("saisie"), QStringLiteral("Objets")) {
@@ -126,35 +112,14 @@ Saisie::Saisie() : Form(QStringLiteral("saisie"), QStringLiteral("Objets")) {
 }
 
 void Saisie::buildFrame(int number, QWidget* parent) {
-    const itemrecord::Kind& kind = itemrecord::kind(number);
     KindControls& controls = kinds[number];
-    controls.frame = new QGroupBox(QString::fromUtf8(kind.frameCaption), parent);
-    controls.frame->setObjectName(kind.frame());
-    auto* grid = new QGridLayout(controls.frame);
-    grid->setVerticalSpacing(1);
-    grid->setHorizontalSpacing(4);
-    int column[2] = {0, 0};
-    for (const itemrecord::Field& field : kind.lines) {
-        // Each row of the frame is a row of labels over a row of boxes.
-        const int row = field.row * 2;
-        QWidget* box = makeBox(kind.boxName(field), field, controls.frame);
-        auto* label = new QLabel(QString::fromUtf8(field.label), controls.frame);
-        if (field.tooltip) {
-            box->setToolTip(QString::fromUtf8(field.tooltip));
-            label->setToolTip(QString::fromUtf8(field.tooltip));
-        }
-        const Qt::Alignment align = field.centred ? Qt::AlignHCenter : Qt::AlignLeft;
-        grid->addWidget(label, row, column[field.row], align | Qt::AlignBottom);
-        grid->addWidget(box, row + 1, column[field.row],
-                        field.centred ? Qt::AlignHCenter : Qt::Alignment());
-        ++column[field.row];
-        if (field.after)
-            grid->addWidget(new QLabel(QString::fromUtf8(field.after), controls.frame), row + 1,
-                            column[field.row]++);
-        controls.lines.push_back(box);
-    }
+    controls.frame = buildItemFrame(
+        itemrecord::kind(number), parent,
+        [](const itemrecord::Kind& kind, const itemrecord::Field& field, QWidget* frame) {
+            return makeBox(kind.boxName(field), field, frame);
+        },
+        controls.lines);
     controls.nom()->onClick([this, number] { nom_Click(number); });
-    controls.frame->hide();
 }
 
 // The editor saves where its folder file points, and the folder dialog opens there; without a

@@ -4,6 +4,7 @@
 #include "common/controls.h"
 #include "common/filelists.h"
 #include "common/form.h"
+#include "common/itemframe.h" // lineText, setLineText for the boxes of its frames
 
 #include <QGroupBox>
 #include <array>
@@ -51,7 +52,3 @@ private:
 inline Saisie& saisie() {
     return forms::get<Saisie>();
 }
-
-// A box of an item file's line: its text, whatever kind of box it is.
-QString lineText(const QWidget* box);
-void setLineText(QWidget* box, const QString& text);

@@ -2,6 +2,7 @@
 #include "catalogues/itemnames.h"
 #include "catalogues/saisie.h"
 #include "common/folderfile.h"
+#include "common/itemframe.h"
 #include "common/itemrecord.h"
 #include "common/messagebox.h"
 #include "common/runtimeerror.h"

@@ -1,9 +1,12 @@
 #include "common/itemrecord.h"
 
 #include "common/itemkinds.h"
+#include "common/shared.h"
 #include "common/textfile.h"
+#include "common/textnum.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace itemrecord {
 namespace {
@@ -31,6 +34,10 @@ Field unit(int row = 0) {
     return {"up", "U.P.", "Unité de Prix", BoxShape::Unit, 0, false, row};
 }
 const Field name = {"nom", "Nom", nullptr, BoxShape::Name};
+Field shopNamed(Field field, const char* shopName) {
+    field.shopName = shopName;
+    return field;
+}
 
 // Kinds whose files have the same lines.
 const std::vector<Field> weighed = {name, weight(), price(), unit()};
@@ -74,21 +81,23 @@ const std::array<Kind, 12>& kinds() {
          "Protection",
          "Protection",
          {name, shortBox("prot", "Prot", "Protection", 2),
-          shortBox("malus", "Malus AD", "Malus d'Adresse", 2), weight(), price(), unit()}},
+          shortBox("malus", "Malus AD", "Malus d'Adresse", 2), weight(), price(), unit()},
+         "Protections"},
         {5, "hab", "Habillement", "Habillement", weighed},
         {6, "prv", "Provisions", "Provisions", weighed},
         {7,
          "pla",
          "Plantes",
          "Plantes",
-         {name, text("partie", "Partie utilisée"), text("preparation", "Préparation", 1),
+         {name, text("partie", "Partie utilisée"), shopNamed(text("preparation", "Préparation", 1), "prepa"),
           text("origine", "Lieu d'origine"), memo("effets", "Effets", 1),
           text("frequence", "Fréquence", 1, true), price(1), unit(1)}},
         {8, "pot", "Potions", "Potions", brewed},
         {9, "poi", "Poisons", "Poisons", brewed},
         {10, "equ", "Equipement", "Equipement", weighed},
         {11, "bij", "Bijoux et joyaux", "Bijoux et Joyaux", described},
-        {12, "liv", "Livres et parchemins", "Livres et Parchemins", described},
+        {12, "liv", "Livres et parchemins", "Livres et Parchemins", described,
+         "Livres et Parchemins"},
     }};
     return table;
 }
@@ -117,6 +126,14 @@ QString Kind::frame() const {
 
 QString Kind::boxName(const Field& field) const {
     return frame() + QString::fromUtf8(field.name);
+}
+
+QString Kind::shopBoxName(const Field& field) const {
+    return frame() + QString::fromUtf8(field.shopName ? field.shopName : field.name);
+}
+
+QString Kind::shopOptionCaption() const {
+    return QString::fromUtf8(shopCaption ? shopCaption : optionCaption);
 }
 
 QStringList read(const QString& drivePath, int count) {
@@ -148,5 +165,40 @@ QString oneLine(QString value) {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
     return value.replace(lineBreak, QStringLiteral(" "));
 }
+
+QStringList readLines(TextInput& file, int count) {
+    QStringList lines;
+    for (int line = 1; line <= count; ++line) {
+        lines << file.lineInput();
+        shared::objetligne[line] = lines.back();
+    }
+    return lines;
+}
+
+QString Record::weight() const {
+    const int at = itemkinds::weightLine(kind);
+    return at == 0 ? QStringLiteral("0") : line(at);
+}
+
+QString Record::price() const {
+    return line(itemrecord::kind(kind).priceLine());
+}
+
+QString Record::unit() const {
+    return line(itemrecord::kind(kind).unitLine());
+}
+
+Record readRecord(TextInput& file, int number) {
+    return Record{number, readLines(file, kind(number).lineCount())};
+}
+
+bool isPrice(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^[ \\t]*[+-]?([0-9]|\\.[0-9])"));
+    // Far beyond any coin, yet far below the largest double: a four-digit quantity, a margin
+    // and a thousand coppers to the gold piece all stay finite.
+    constexpr double largest = 1e290;
+    return number.match(text).hasMatch() && std::abs(textnum::val(text)) < largest;
+}
+
 
 } // namespace itemrecord

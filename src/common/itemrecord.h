@@ -3,6 +3,8 @@
 // extension, one field per line in the kind's fixed order, the name first and the price and
 // its unit last. Each kind's lines are described once here; the item editor builds its frames
 // from this table and reads and writes the files through it.
+#include "common/textfile.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -27,6 +29,8 @@ struct Field {
     bool centred = false;
     int row = 0;                 // 0 the frame's first row, 1 its second (tall frames)
     const char* after = nullptr; // a caption standing right of the box
+    // The shop's detail window ends the box's name so, when it differs ("prepa").
+    const char* shopName = nullptr;
 };
 
 struct Kind {
@@ -42,6 +46,13 @@ struct Kind {
     // A box's name: its frame's, then the field's ("farmnom", "farmat"...).
     QString boxName(const Field& field) const;
     int lineCount() const { return static_cast<int>(lines.size()); }
+    // The name of the box in the shop's detail window.
+    QString shopBoxName(const Field& field) const;
+    int priceLine() const { return lineCount() - 1; }
+    int unitLine() const { return lineCount(); }
+    QString shopOptionCaption() const;
+    // The shop's option caption, when it differs.
+    const char* shopCaption = nullptr;
 };
 
 // The twelve kinds, kinds()[0] being kind 1.
@@ -64,5 +75,30 @@ bool isPriceUnit(const QString& unit);
 
 // A value with each line break (CR LF, CR or LF) turned into one blank.
 QString oneLine(QString value);
+
+// The readers of the sheets and the shop, from an opened item file: lines 1 to `count` whole
+// into `objetligne1` onward; error 62 when the file ends before. The lines read before the end
+// stay in the buffers.
+QStringList readLines(TextInput& file, int count);
+
+// One item's record, whole.
+struct Record {
+    int kind = 0;
+    QStringList lines; // line N is lines[N - 1]
+
+    QString line(int number) const { return lines.value(number - 1); }
+    QString weight() const; // a plant weighs "0"; ammunition gives its batch
+    QString price() const;
+    QString unit() const;
+};
+
+// Reads the whole record of a kind from the start of its file; error 62 when the file holds
+// fewer lines than the kind has.
+Record readRecord(TextInput& file, int kind);
+
+// Whether a price can be reckoned with: its text begins with a number (blanks, a sign and a
+// decimal point allowed before the digits) small enough that no quantity, margin or coin
+// conversion of the program turns it into infinity.
+bool isPrice(const QString& text);
 
 } // namespace itemrecord
