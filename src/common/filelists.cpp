@@ -136,7 +136,7 @@ void DirListBox::open(const QString& entry) {
 
 DriveListBox::DriveListBox(const QString& name, QWidget* parent) : QComboBox(parent) {
     setObjectName(name);
-    addItems({QStringLiteral("c:"), QStringLiteral("z:")});
+    addItems({QStringLiteral("C:"), QStringLiteral("Z:")});
     connect(this, &QComboBox::activated, this, [this] {
         if (drive() == shown_) return;
         shown_ = drive();
@@ -145,12 +145,12 @@ DriveListBox::DriveListBox(const QString& name, QWidget* parent) : QComboBox(par
 }
 
 QString DriveListBox::drive() const {
-    return currentText();
+    return currentText().toLower();
 }
 
 void DriveListBox::setDrive(const QString& drive) {
-    const int index = findText(drive.left(2).toLower());
+    const int index = findText(drive.left(2).toUpper());
     if (index < 0) throw RuntimeError(68);
     setCurrentIndex(index);
-    shown_ = currentText();
+    shown_ = this->drive();
 }

@@ -5,6 +5,7 @@
 #include "herofile/cheminperso.h"
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
+#include "shop/transaction.h"
 #include "skills/skillrow.h"
 #include "tools/combat.h"
 #include "tools/sheetservices.h"
@@ -102,6 +103,7 @@ void Perso::Form_Load() {
     initCombat();
     testWindowsAtStartup();
 
+    preparerBoutique();
     listItemsAtStartup();
 }
 
