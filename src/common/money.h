@@ -1,5 +1,9 @@
 #pragma once
 // The four coins: 1 or = 10 argent = 100 bronze = 1000 cuivre.
+#include <QStringView>
+
+#include <array>
+#include <optional>
 
 namespace money {
 
@@ -8,5 +12,56 @@ namespace money {
 // 2 cuivre weigh 2 (binary fractions would give 1.9999...). Error 6 when a count is beyond
 // any number.
 long long coinWeight(double gold, double silver, double bronze, double copper);
+
+// A purse's four counts, or, argent, bronze, cuivre, as its boxes hold them: a count typed on
+// a sheet may hold a fraction or be below 0.
+using Counts = std::array<double, 4>;
+long long coinWeight(const Counts& counts);
+
+// A purse of whole coins, or to cuivre, and what each coin is worth in cuivre.
+using Coins = std::array<long long, 4>;
+inline constexpr Coins copperPerCoin = {1000, 100, 10, 1};
+enum Coin { Or, Argent, Bronze, Cuivre };
+
+// The coin a price unit names: "PO", "PA", "PB", "PC", exactly; none for any other text.
+std::optional<Coin> coinOfUnit(QStringView unit);
+
+// The worth of whole coins in cuivre.
+long long worth(const Coins& coins);
+
+// Pays `copper` cuivre, 0 to the coins' worth, as if one copper piece at a time: a larger coin
+// is broken into ten of the next only when every smaller coin is spent, so the change stays in
+// the smaller coins (1 cuivre from 1 or leaves 0, 9, 9, 9). Worked out by whole tens.
+Coins pay(Coins coins, long long copper);
+
+// The largest whole part of a count that takes part in a payment: past it a purse's worth in
+// cuivre would no longer fit a count, and a double no longer holds single coins anyway.
+inline constexpr long long wholeCountLimit = 1LL << 50;
+
+// The part of each count that can pay: its whole, non-negative part (up to wholeCountLimit).
+Coins payable(const Counts& counts);
+
+// Pays `copper` from typed counts. Only the payable part of each count pays; what is left of a
+// count (a fraction, a debt written below 0) stays with it, so no coin is made or lost, and a
+// count the payment leaves alone is given back exactly as it was. None when the payable part
+// is worth less than the price.
+std::optional<Counts> pay(const Counts& counts, long long copper);
+
+// Adds whole coins to typed counts.
+Counts add(const Counts& counts, const Coins& coins);
+
+// An amount in a coin's unit as whole cuivre, rounded half to even (2.5 PC is 2 cuivre, 0.25
+// PA is 25). None when it is not a number or too large to count.
+std::optional<long long> toCopper(double amount, Coin unit);
+
+// The share of an agreed price of `total` cuivre that unit `unit` (1 to `units`) pays: the
+// units pay equal whole shares and the first ones one cuivre more each until the shares sum to
+// the total.
+long long share(long long total, long long units, long long unit);
+
+// What a sale of `copper` cuivre in the item's unit brings in whole coins: as many of the
+// unit's coin as the amount holds, the rest in the smaller coins, largest first (1050 cuivre
+// in argent are 10 argent and 5 bronze).
+Coins credit(long long copper, Coin unit);
 
 } // namespace money

@@ -1,5 +1,6 @@
 #include "equipment/purse.h"
 
+#include "common/controls.h"
 #include "equipment/equip.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
@@ -44,6 +45,23 @@ void coinChanged(Sheet sheet, Coin coin) {
     } else {
         coinBox(twin, coin)->setValue(coinBox(sheet, coin)->value());
     }
+}
+
+money::Counts counts(Sheet sheet) {
+    money::Counts values{};
+    for (std::size_t i = 0; i < coins.size(); ++i)
+        values[i] = coinBox(sheet, coins[i])->value();
+    return values;
+}
+
+void writeBothSheets(const money::Counts& counts) {
+    const LoadChecksHeld held;
+    for (Sheet sheet : {Sheet::Attrib, Sheet::Equip})
+        for (std::size_t i = 0; i < coins.size(); ++i) {
+            TextBox* box = coinBox(sheet, coins[i]);
+            box->setText(textnum::fmt(counts[i]));
+            box->repaint();
+        }
 }
 
 } // namespace purse
