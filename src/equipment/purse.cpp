@@ -22,10 +22,14 @@ TextBox* coinBox(Sheet sheet, Coin coin) {
 
 TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextBox* copper) {
     switch (coin) {
-    case Coin::Or: return gold;
-    case Coin::Argent: return silver;
-    case Coin::Bronze: return bronze;
-    case Coin::Cuivre: break;
+    case Coin::Or:
+        return gold;
+    case Coin::Argent:
+        return silver;
+    case Coin::Bronze:
+        return bronze;
+    case Coin::Cuivre:
+        break;
     }
     return copper;
 }

@@ -61,18 +61,31 @@ void Placement::write() const {
         box->setText(text);
 }
 
-QStringList lisarme() { return lisfichier(1); }
-QStringList lisarmedist() { return lisfichier(2); }
-QStringList lismunition() { return lisfichier(3); }
+QStringList lisarme() {
+    return lisfichier(1);
+}
+QStringList lisarmedist() {
+    return lisfichier(2);
+}
+QStringList lismunition() {
+    return lisfichier(3);
+}
 
-Placement achetearme(const QStringList& fields) { return inSlot(1, fields); }
-Placement achetearmedist(const QStringList& fields) { return inSlot(2, fields); }
-Placement achetemunition(const QStringList& fields) { return inSlot(3, fields); }
+Placement achetearme(const QStringList& fields) {
+    return inSlot(1, fields);
+}
+Placement achetearmedist(const QStringList& fields) {
+    return inSlot(2, fields);
+}
+Placement achetemunition(const QStringList& fields) {
+    return inSlot(3, fields);
+}
 
 Placement acheteobjet(int kind) {
     if (kind < 4 || kind > itemkinds::count) return {};
     const int line = itemkinds::weightLine(kind);
-    return rangeequipement(detail().texte(kind, 1), line == 0 ? 0 : rounded(detail().texte(kind, line)));
+    return rangeequipement(detail().texte(kind, 1),
+                           line == 0 ? 0 : rounded(detail().texte(kind, line)));
 }
 
 Placement rangeequipement(const QString& nomachat, double poidsachat) {
@@ -80,29 +93,39 @@ Placement rangeequipement(const QString& nomachat, double poidsachat) {
     for (int line = 1; line <= lines.slotCount; ++line) {
         ComboBox* name = slotName(lines, line);
         if (name->text().isEmpty())
-            return {name, nomachat, {{slotCompanions(lines, line).front(), textnum::fmt(poidsachat)}},
+            return {name,
+                    nomachat,
+                    {{slotCompanions(lines, line).front(), textnum::fmt(poidsachat)}},
                     poidsachat};
     }
     return {nullptr, nomachat, {}, poidsachat};
 }
 
+namespace {
+
+// The kinds a file fills a hero sheet's slot with: their reader and their placer.
+struct SlotKind {
+    QStringList (*reader)();
+    Placement (*placer)(const QStringList&);
+};
+const SlotKind slotKinds[] = {
+    {}, {lisarme, achetearme}, {lisarmedist, achetearmedist}, {lismunition, achetemunition}};
+
+bool fillsSlot(int kind) {
+    return kind >= 1 && kind <= 3;
+}
+
+} // namespace
+
 Placement placement(const Article& article) {
-    switch (article.kind) {
-    case 1: return achetearme(article.fields);
-    case 2: return achetearmedist(article.fields);
-    case 3: return achetemunition(article.fields);
-    default: return acheteobjet(article.kind);
-    }
+    if (fillsSlot(article.kind)) return slotKinds[article.kind].placer(article.fields);
+    return acheteobjet(article.kind);
 }
 
 std::optional<Article> lisarticle(int kind) {
     Article article{kind, {}};
     const int error = trapErrors([&] {
-        switch (kind) {
-        case 1: article.fields = lisarme(); break;
-        case 2: article.fields = lisarmedist(); break;
-        case 3: article.fields = lismunition(); break;
-        }
+        if (fillsSlot(kind)) article.fields = slotKinds[kind].reader();
         // The places only fill up during a purchase: the first unit's name is every unit's.
         if (placement(article).nameText.isEmpty()) throw RuntimeError(53);
     });

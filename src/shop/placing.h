@@ -14,7 +14,7 @@ struct Placement {
     ComboBox* name = nullptr; // the free slot or line; none when every line is taken
     QString nameText;         // the name it gets
     std::vector<std::pair<TextBox*, QString>> values; // then its values, in write order
-    double weight = 0;        // what the unit adds to the carried weight
+    double weight = 0;                                // what the unit adds to the carried weight
 
     bool hasRoom() const { return name != nullptr; }
     // Writes the name and then the values. The unit was weighed whole beforehand: the boxes'

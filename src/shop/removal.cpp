@@ -31,8 +31,7 @@ void copySlot(const possessions::Group& group, int from, int to) {
 } // namespace
 
 bool retireobjet() {
-    const std::optional<PossessionSlot> found =
-        possessionNommee(transaction().Listeobjet->text());
+    const std::optional<PossessionSlot> found = possessionNommee(transaction().Listeobjet->text());
     if (!found) return false;
     const possessions::Group& group = *found->group;
     {
