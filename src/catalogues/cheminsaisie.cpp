@@ -72,13 +72,6 @@ void Cheminsaisie::preset(const QString& folder) {
     }
 }
 
-void Cheminsaisie::showOver(const QWidget& opener) {
-    adjustSize();
-    const QRect frame = opener.frameGeometry();
-    move(frame.center() - QPoint(width() / 2, height() / 2));
-    show();
-}
-
 // A folder file that cannot be written is reported by the event boundary: the old file stays,
 // nothing is listed, and the dialog stays open for another try.
 void Cheminsaisie::ok_Click() {

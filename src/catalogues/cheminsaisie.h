@@ -25,9 +25,6 @@ public:
     // Error 68 or 76 leaves the dialog as it was.
     void preset(const QString& folder);
 
-    // Shows the dialog, without waiting, centred on the window that opens it.
-    void showOver(const QWidget& opener);
-
     void ok_Click();
     void Command1_Click();
 };

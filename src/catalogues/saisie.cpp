@@ -2,6 +2,7 @@
 
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/itemnames.h"
+#include "common/dialogplace.h"
 #include "common/fieldmemo.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
@@ -21,8 +22,7 @@ using itemrecord::BoxShape;
 
 namespace {
 
-QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
-    const QString name = QString::fromUtf8(field.box);
+QWidget* makeBox(const QString& name, const itemrecord::Field& field, QWidget* parent) {
     switch (field.shape) {
     case BoxShape::Name: {
         auto* box = new ComboBox(name, ComboBox::Style::Editable, parent);
@@ -113,7 +113,12 @@ Saisie::Saisie() : Form(QStringLiteral("saisie"), QStringLiteral("Objets")) {
 
 void Saisie::buildFrame(int number, QWidget* parent) {
     KindControls& controls = kinds[number];
-    controls.frame = buildItemFrame(itemrecord::kind(number), parent, makeBox, controls.lines);
+    controls.frame = buildItemFrame(
+        itemrecord::kind(number), parent,
+        [](const itemrecord::Kind& kind, const itemrecord::Field& field, QWidget* frame) {
+            return makeBox(kind.boxName(field), field, frame);
+        },
+        controls.lines);
     controls.nom()->onClick([this, number] { nom_Click(number); });
 }
 
@@ -127,9 +132,7 @@ void Saisie::Form_Load() {
         cheminsaisie().preset(shared::cheminobjets);
     } catch (const RuntimeError&) {
     }
-    cachecadres();
-    kinds[1].frame->show();
-    kinds[1].option->setValue(true);
+    kinds[1].option->setValue(true); // the melee weapons, their frame alone shown
     for (int kind = 1; kind <= 12; ++kind)
         for (const QString& unit : itemrecord::priceUnits())
             kinds[kind].up()->addItem(unit);
@@ -148,7 +151,7 @@ void Saisie::menusauve_Click() {
     } catch (const RuntimeError&) {
     }
     shared::choixrepertoire = 2;
-    cheminsaisie().showOver(*this);
+    showCentredOn(cheminsaisie(), *this);
 }
 
 void Saisie::kind_Click(int kind) {

@@ -136,7 +136,7 @@ void DirListBox::open(const QString& entry) {
 
 DriveListBox::DriveListBox(const QString& name, QWidget* parent) : QComboBox(parent) {
     setObjectName(name);
-    addItems({QStringLiteral("C:"), QStringLiteral("Z:")});
+    addItems({QStringLiteral("c:"), QStringLiteral("z:")});
     connect(this, &QComboBox::activated, this, [this] {
         if (drive() == shown_) return;
         shown_ = drive();
@@ -145,12 +145,12 @@ DriveListBox::DriveListBox(const QString& name, QWidget* parent) : QComboBox(par
 }
 
 QString DriveListBox::drive() const {
-    return currentText().toLower();
+    return currentText();
 }
 
 void DriveListBox::setDrive(const QString& drive) {
-    const int index = findText(drive.left(2).toUpper());
+    const int index = findText(drive.left(2).toLower());
     if (index < 0) throw RuntimeError(68);
     setCurrentIndex(index);
-    shown_ = this->drive();
+    shown_ = currentText();
 }

@@ -60,7 +60,7 @@ private:
     QString path_;
 };
 
-// The drives the program knows, shown as "C:" and "Z:".
+// The drives the program knows: "c:" and "z:".
 class DriveListBox : public QComboBox {
     Q_OBJECT
 public:

@@ -5,12 +5,10 @@
 #include <QGridLayout>
 #include <QLabel>
 
-QGroupBox*
-buildItemFrame(const itemrecord::Kind& kind, QWidget* parent,
-               const std::function<QWidget*(const itemrecord::Field&, QWidget*)>& makeBox,
-               std::vector<QWidget*>& lines) {
+QGroupBox* buildItemFrame(const itemrecord::Kind& kind, QWidget* parent, const BoxMaker& makeBox,
+                          std::vector<QWidget*>& lines) {
     auto* frame = new QGroupBox(QString::fromUtf8(kind.frameCaption), parent);
-    frame->setObjectName(QString::fromUtf8(kind.frame));
+    frame->setObjectName(kind.frame());
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(1);
     grid->setHorizontalSpacing(4);
@@ -18,7 +16,7 @@ buildItemFrame(const itemrecord::Kind& kind, QWidget* parent,
     for (const itemrecord::Field& field : kind.lines) {
         // Each row of the frame is a row of labels over a row of boxes.
         const int row = field.row * 2;
-        QWidget* box = makeBox(field, frame);
+        QWidget* box = makeBox(kind, field, frame);
         auto* label = new QLabel(QString::fromUtf8(field.label), frame);
         if (field.tooltip) {
             box->setToolTip(QString::fromUtf8(field.tooltip));

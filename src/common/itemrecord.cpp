@@ -13,33 +13,44 @@ namespace {
 
 const char* const pointsImpact = "Points d'impact";
 
-Field name(const char* box) {
-    return {box, "Nom", nullptr, BoxShape::Name};
-}
-Field unit(const char* box, int row = 0) {
-    return {box, "U.P.", "Unité de Prix", BoxShape::Unit, 0, false, row};
-}
 // A box of at most `length` characters, which centres its text.
-Field shortBox(const char* box, const char* label, const char* tooltip, int length, int row = 0,
+Field shortBox(const char* name, const char* label, const char* tooltip, int length, int row = 0,
                const char* after = nullptr) {
-    return {box, label, tooltip, BoxShape::Text, length, true, row, after};
+    return {name, label, tooltip, BoxShape::Text, length, true, row, after};
 }
-Field weight(const char* box, int row = 0) {
-    return shortBox(box, "Poids", nullptr, 4, row);
+Field text(const char* name, const char* label, int row = 0, bool centred = false) {
+    return {name, label, nullptr, BoxShape::Text, 0, centred, row};
 }
-Field price(const char* box, int row = 0) {
-    return shortBox(box, "Prix", nullptr, 4, row);
+Field memo(const char* name, const char* label, int row = 0) {
+    return {name, label, nullptr, BoxShape::Memo, 0, false, row};
 }
-Field text(const char* box, const char* label, int row = 0, bool centred = false) {
-    return {box, label, nullptr, BoxShape::Text, 0, centred, row};
+Field weight(int row = 0) {
+    return shortBox("poids", "Poids", nullptr, 4, row);
 }
-Field memo(const char* box, const char* label, int row = 0) {
-    return {box, label, nullptr, BoxShape::Memo, 0, false, row};
+Field price(int row = 0) {
+    return shortBox("prix", "Prix", nullptr, 4, row);
 }
-Field shopNamed(Field field, const char* shopBox) {
-    field.shopBox = shopBox;
+Field unit(int row = 0) {
+    return {"up", "U.P.", "Unité de Prix", BoxShape::Unit, 0, false, row};
+}
+const Field name = {"nom", "Nom", nullptr, BoxShape::Name};
+Field shopNamed(Field field, const char* shopName) {
+    field.shopName = shopName;
     return field;
 }
+
+// Kinds whose files have the same lines.
+const std::vector<Field> weighed = {name, weight(), price(), unit()};
+const std::vector<Field> described = {name, memo("description", "Description"), weight(), price(),
+                                      unit()};
+const std::vector<Field> brewed = {name,
+                                   memo("effets", "Effets"),
+                                   text("debut", "Début"),
+                                   text("duree", "Durée", 1),
+                                   memo("symptomes", "Symptômes", 1),
+                                   weight(1),
+                                   price(1),
+                                   unit(1)};
 
 } // namespace
 
@@ -48,95 +59,44 @@ const std::array<Kind, 12>& kinds() {
         {1,
          "arm",
          "Armes de mélée",
-         "farm",
          "Armes de mélée",
-         {name("farmnom"), shortBox("farmat", "AT", "Attaque", 2),
-          shortBox("farmpar", "PAR", "Parade", 2),
-          shortBox("farmfr", "FR", "Facteur de Rupture", 2),
-          shortBox("farmpi1", "PI1", pointsImpact, 2, 0, "D6+"),
-          shortBox("farmpi2", "PI2", pointsImpact, 2), weight("farmpoids"), price("farmprix"),
-          unit("farmup")}},
+         {name, shortBox("at", "AT", "Attaque", 2), shortBox("par", "PAR", "Parade", 2),
+          shortBox("fr", "FR", "Facteur de Rupture", 2),
+          shortBox("pi1", "PI1", pointsImpact, 2, 0, "D6+"),
+          shortBox("pi2", "PI2", pointsImpact, 2), weight(), price(), unit()}},
         {2,
          "ard",
          "Armes à distance",
-         "fard",
          "Armes à distance",
-         {name("fardnom"), shortBox("fardpi1", "PI1", pointsImpact, 2, 0, "D6+"),
-          shortBox("fardpi2", "PI2", pointsImpact, 2), shortBox("fardportee", "Portée", nullptr, 4),
-          weight("fardpoids"), price("fardprix"), unit("fardup")}},
+         {name, shortBox("pi1", "PI1", pointsImpact, 2, 0, "D6+"),
+          shortBox("pi2", "PI2", pointsImpact, 2), shortBox("portee", "Portée", nullptr, 4),
+          weight(), price(), unit()}},
         {3,
          "mun",
          "Munitions",
-         "fmun",
          "Munitions",
-         {name("fmunnom"), weight("fmunpoids"), shortBox("fmunquantite", "Quantité", nullptr, 2),
-          price("fmunprix"), unit("fmunup")}},
+         {name, weight(), shortBox("quantite", "Quantité", nullptr, 2), price(), unit()}},
         {4,
          "pro",
          "Protection",
-         "fpro",
          "Protection",
-         {name("fpronom"), shortBox("fproprot", "Prot", "Protection", 2),
-          shortBox("fpromalus", "Malus AD", "Malus d'Adresse", 2), weight("fpropoids"),
-          price("fproprix"), unit("fproup")},
+         {name, shortBox("prot", "Prot", "Protection", 2),
+          shortBox("malus", "Malus AD", "Malus d'Adresse", 2), weight(), price(), unit()},
          "Protections"},
-        {5,
-         "hab",
-         "Habillement",
-         "fhab",
-         "Habillement",
-         {name("fhabnom"), weight("fhabpoids"), price("fhabprix"), unit("fhabup")}},
-        {6,
-         "prv",
-         "Provisions",
-         "fprv",
-         "Provisions",
-         {name("fprvnom"), weight("fprvpoids"), price("fprvprix"), unit("fprvup")}},
+        {5, "hab", "Habillement", "Habillement", weighed},
+        {6, "prv", "Provisions", "Provisions", weighed},
         {7,
          "pla",
          "Plantes",
-         "fpla",
          "Plantes",
-         {name("fplanom"), text("fplapartie", "Partie utilisée"),
-          shopNamed(text("fplapreparation", "Préparation", 1), "fplaprepa"),
-          text("fplaorigine", "Lieu d'origine"), memo("fplaeffets", "Effets", 1),
-          text("fplafrequence", "Fréquence", 1, true), price("fplaprix", 1), unit("fplaup", 1)}},
-        {8,
-         "pot",
-         "Potions",
-         "fpot",
-         "Potions",
-         {name("fpotnom"), memo("fpoteffets", "Effets"), text("fpotdebut", "Début"),
-          text("fpotduree", "Durée", 1), memo("fpotsymptomes", "Symptômes", 1),
-          weight("fpotpoids", 1), price("fpotprix", 1), unit("fpotup", 1)}},
-        {9,
-         "poi",
-         "Poisons",
-         "fpoi",
-         "Poisons",
-         {name("fpoinom"), memo("fpoieffets", "Effets"), text("fpoidebut", "Début"),
-          text("fpoiduree", "Durée", 1), memo("fpoisymptomes", "Symptômes", 1),
-          weight("fpoipoids", 1), price("fpoiprix", 1), unit("fpoiup", 1)}},
-        {10,
-         "equ",
-         "Equipement",
-         "fequ",
-         "Equipement",
-         {name("fequnom"), weight("fequpoids"), price("fequprix"), unit("fequup")}},
-        {11,
-         "bij",
-         "Bijoux et joyaux",
-         "fbij",
-         "Bijoux et Joyaux",
-         {name("fbijnom"), memo("fbijdescription", "Description"), weight("fbijpoids"),
-          price("fbijprix"), unit("fbijup")}},
-        {12,
-         "liv",
-         "Livres et parchemins",
-         "fliv",
-         "Livres et Parchemins",
-         {name("flivnom"), memo("flivdescription", "Description"), weight("flivpoids"),
-          price("flivprix"), unit("flivup")},
+         {name, text("partie", "Partie utilisée"), shopNamed(text("preparation", "Préparation", 1), "prepa"),
+          text("origine", "Lieu d'origine"), memo("effets", "Effets", 1),
+          text("frequence", "Fréquence", 1, true), price(1), unit(1)}},
+        {8, "pot", "Potions", "Potions", brewed},
+        {9, "poi", "Poisons", "Poisons", brewed},
+        {10, "equ", "Equipement", "Equipement", weighed},
+        {11, "bij", "Bijoux et joyaux", "Bijoux et Joyaux", described},
+        {12, "liv", "Livres et parchemins", "Livres et Parchemins", described,
          "Livres et Parchemins"},
     }};
     return table;
@@ -158,6 +118,18 @@ QString Kind::extension() const {
 
 QString Kind::pattern() const {
     return u'*' + extension();
+}
+
+QString Kind::frame() const {
+    return u'f' + QString::fromUtf8(option);
+}
+
+QString Kind::boxName(const Field& field) const {
+    return frame() + QString::fromUtf8(field.name);
+}
+
+QString Kind::shopBoxName(const Field& field) const {
+    return frame() + QString::fromUtf8(field.shopName ? field.shopName : field.name);
 }
 
 QString Kind::shopOptionCaption() const {
@@ -185,7 +157,9 @@ const QStringList& priceUnits() {
     return units;
 }
 
-bool isPriceUnit(const QString& unit) { return priceUnits().contains(unit); }
+bool isPriceUnit(const QString& unit) {
+    return priceUnits().contains(unit);
+}
 
 QString oneLine(QString value) {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
@@ -225,5 +199,6 @@ bool isPrice(const QString& text) {
     constexpr double largest = 1e290;
     return number.match(text).hasMatch() && std::abs(textnum::val(text)) < largest;
 }
+
 
 } // namespace itemrecord

@@ -21,7 +21,7 @@ enum class BoxShape {
 
 // One line of an item file and the editor box it comes from.
 struct Field {
-    const char* box;     // the box's name
+    const char* name;    // the box's name after its kind's frame's: "nom", "at", "poids"...
     const char* label;   // the caption over it
     const char* tooltip; // nullptr: none
     BoxShape shape = BoxShape::Text;
@@ -29,21 +29,25 @@ struct Field {
     bool centred = false;
     int row = 0;                 // 0 the frame's first row, 1 its second (tall frames)
     const char* after = nullptr; // a caption standing right of the box
-    // The shop's detail window names the box so, when it differs.
-    const char* shopBox = nullptr;
+    // The shop's detail window ends the box's name so, when it differs ("prepa").
+    const char* shopName = nullptr;
 };
 
 struct Kind {
     int number;         // 1 to 12, in the program's kind order
-    const char* option; // the kind's option button
+    const char* option; // the kind's option button: "arm" ... "liv"
     const char* optionCaption;
-    const char* frame; // the kind's frame
     const char* frameCaption;
     std::vector<Field> lines;  // line 1 is the name, the last two the price and the unit
     bool tall() const;         // a frame of two rows
     QString extension() const; // ".arm" ... ".liv"
     QString pattern() const;   // "*.arm" ... "*.liv"
+    QString frame() const;     // the kind's frame: "farm" ... "fliv"
+    // A box's name: its frame's, then the field's ("farmnom", "farmat"...).
+    QString boxName(const Field& field) const;
     int lineCount() const { return static_cast<int>(lines.size()); }
+    // The name of the box in the shop's detail window.
+    QString shopBoxName(const Field& field) const;
     int priceLine() const { return lineCount() - 1; }
     int unitLine() const { return lineCount(); }
     QString shopOptionCaption() const;

@@ -7,6 +7,7 @@
 #include "herofile/settings.h"
 #include "shop/transaction.h"
 #include "skills/skillrow.h"
+#include "snake/modsnake.h"
 #include "tools/combat.h"
 #include "tools/sheetservices.h"
 
@@ -96,7 +97,7 @@ void Perso::Form_Load() {
     for (const char* sex : {"Masculin", "Féminin"}) sexe->addItem(QString::fromUtf8(sex));
     for (const QString& deity : skills::deities()) devotion->addItem(deity);
 
-    shared::clicsnake1 = shared::clicsnake2 = shared::clicsnake3 = false;
+    modsnake::clearMarks();
     shared::enpause = false;
     shared::delai = 0;
     shared::modeextension = false;

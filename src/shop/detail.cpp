@@ -1,19 +1,21 @@
 #include "shop/detail.h"
 
+#include "app/artwork.h"
 #include "common/itemframe.h"
 #include "common/shared.h"
 #include "shop/transaction.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
 // Ordinary boxes the user may edit: the purchase takes the name and the weight as they stand.
-QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
-    const QString name = QString::fromUtf8(field.shopBox ? field.shopBox : field.box);
+QWidget* makeBox(const itemrecord::Kind& kind, const itemrecord::Field& field, QWidget* parent) {
+    const QString name = kind.shopBoxName(field);
     if (field.shape == itemrecord::BoxShape::Memo) {
         auto* memo = new MemoBox(name, parent);
         memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 3 + 8);
@@ -30,6 +32,7 @@ QWidget* makeBox(const itemrecord::Field& field, QWidget* parent) {
 } // namespace
 
 Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
+    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(6, 6, 6, 6);

@@ -1,7 +1,9 @@
 #include "shop/transaction.h"
 
+#include "app/artwork.h"
 #include "app/sheetmenus.h"
 #include "catalogues/cheminsaisie.h"
+#include "common/dialogplace.h"
 #include "common/folderfile.h"
 #include "common/nameorder.h"
 #include "common/runtimeerror.h"
@@ -14,9 +16,8 @@
 #include "shop/haggling.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPalette>
-#include <QScreen>
-#include <algorithm>
 
 // --- ItemList --------------------------------------------------------------------------------
 
@@ -76,7 +77,9 @@ void Light::rest() {
 
 // --- Transaction -----------------------------------------------------------------------------
 
-Transaction::Transaction() : Form(QStringLiteral("transaction"), QStringLiteral("Transaction")) {
+Transaction::Transaction()
+    : ToolWindow(QStringLiteral("transaction"), QStringLiteral("Transaction")) {
+    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto text = [&](const char* name) { return new TextBox(QString::fromUtf8(name), central); };
     auto label = [&](const char* name, const QString& caption = QString()) {
@@ -156,7 +159,7 @@ void Transaction::connectHandlers() {
 // The shop keeps the folder it buys from; without a folder file it keeps the one it had.
 // `motif` is left to whoever is listing.
 void Transaction::Form_Load() {
-    settings::placeWindow(*this);
+    ToolWindow::Form_Load();
     try {
         shared::numfichier = freeFile();
         shared::cheminobjets = folderfile::read(folderfile::objets);
@@ -170,8 +173,7 @@ void Transaction::Form_Load() {
 // Where the shop stood is kept for the next time it opens.
 void Transaction::Form_Unload() {
     hide();
-    settings::keepPosition(*this);
-    sauveini();
+    ToolWindow::Form_Unload();
 }
 
 int Transaction::choixCourant() const {
@@ -269,36 +271,19 @@ void Transaction::hprop_Change() {
     uniteprix->setText(hprop->text().isEmpty() ? QString() : shared::unitemonnaie);
 }
 
-namespace {
-
-// The windows the shop opens stand centred on it, whole on its screen.
-void showOver(Form& window, const QWidget& shop) {
-    window.adjustSize();
-    const QRect area = shop.screen()->availableGeometry();
-    const QSize frame = window.frameGeometry().size();
-    const QPoint centred =
-        shop.frameGeometry().center() - QPoint(frame.width(), frame.height()) / 2;
-    window.move(
-        std::clamp(centred.x(), area.left(), std::max(area.left(), area.right() - frame.width())),
-        std::clamp(centred.y(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
-    window.show();
-}
-
-} // namespace
-
 void Transaction::caract_Click() {
-    showOver(car(), *this);
+    showCentredOn(car(), *this);
     hprop->setEnabled(true);
 }
 
 void Transaction::infos_Click() {
-    showOver(detail(), *this);
+    showCentredOn(detail(), *this);
 }
 
 // The folder dialog opens without waiting; its Ok writes the items folder.
 void Transaction::menusauve_Click() {
     shared::choixrepertoire = 2;
-    cheminsaisie().showOver(*this);
+    showCentredOn(cheminsaisie(), *this);
 }
 
 void Transaction::Label4_Click() {

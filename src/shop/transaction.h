@@ -8,6 +8,7 @@
 #include "common/itemkinds.h"
 #include "common/itemrecord.h"
 #include "common/textfile.h"
+#include "tools/toolwindow.h"
 
 #include <QFrame>
 #include <QListWidget>
@@ -38,7 +39,7 @@ public:
     void rest();                        // the colour of a light that is off
 };
 
-class Transaction : public Form {
+class Transaction : public ToolWindow {
     Q_OBJECT
 public:
     Transaction();

@@ -117,57 +117,50 @@ private slots:
         QCOMPARE(messages().count(), 0);
     }
 
-    void unitCheck_data() {
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<bool>("saved");
-        for (const char* unit : {"", "PC", "PB", "PA", "PO"})
-            QTest::addRow("'%s'", unit) << unit << true;
-        for (const char* unit : {"po", "P0", "PO ", "Po"})
-            QTest::addRow("'%s'", unit) << unit << false;
-    }
-    void unitCheck() {
-        QFETCH(QString, unit);
-        QFETCH(bool, saved);
-        load();
-        fill(1, dague.mid(0, 8) << unit);
-        drive->write("objets/Hache.arm", ""); // the list is refreshed either way
-        save();
-        QCOMPARE(drive->read("objets/Dague.arm").isEmpty(), !saved);
-        QCOMPARE(messages().texts(),
-                 saved ? QStringList() : QStringList{"Unité de prix inconnue !"});
-        if (!saved) QCOMPARE(messages().last().title, QString());
-        QCOMPARE(listOf(nameBox(1)),
-                 saved ? QStringList({"Dague", "Hache"}) : QStringList{"Hache"});
-    }
-
-    // Refused names write nothing anywhere; a name of another case replaces that file.
-    void names_data() {
+    // The save's checks: the unit, case-sensitive, refused with the list refreshed; a name that
+    // would leave the folder, refused with nothing written anywhere and no refresh. A name of
+    // another case replaces that file.
+    void saveChecks_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file"); // empty: nothing written
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("result"); // the file written, or the message shown
+        for (const char* unit : {"", "PC", "PB", "PA", "PO"})
+            QTest::addRow("unit '%s'", unit) << "Dague" << unit << "objets/Dague.arm";
+        for (const char* unit : {"po", "P0", "PO ", "Po"})
+            QTest::addRow("unit '%s'", unit) << "Dague" << unit << "Unité de prix inconnue !";
         for (const char* name :
              {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b", "\"a\"", "a..b"})
-            QTest::addRow("%s", name) << name << "";
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("other case") << QString("dAGUE") << QString("objets/Dague.arm");
-        QTest::newRow("accent") << QString("Flèches") << QString("objets/Flèches.arm");
+            QTest::addRow("%s", name) << name << "PO"
+                                      << "Utilisation d'un caractère interdit !";
+        QTest::newRow("empty name") << ""
+                                    << "po"
+                                    << "";
+        QTest::newRow("other case") << "dAGUE"
+                                    << "PO"
+                                    << "objets/Dague.arm";
+        QTest::newRow("accent") << "Flèches"
+                                << "PO"
+                                << "objets/Flèches.arm";
     }
-    void names() {
+    void saveChecks() {
         QFETCH(QString, name);
-        QFETCH(QString, file);
-        drive->write("objets/Dague.arm", lines(dague));
+        QFETCH(QString, unit);
+        QFETCH(QString, result);
+        drive->write("objets/Dague.arm", "old");
         QDir(drive->root()).mkpath("objets/a");
         load();
+        drive->write("objets/Hache.arm", ""); // listed only if the list is refreshed
         const QStringList before = driveFiles(*drive);
-        fill(1, QStringList{name} + dague.mid(1, 7) << "PC");
+        const QStringList values = QStringList{name} + dague.mid(1, 7) << unit;
+        fill(1, values);
         save();
-        const bool refused = file.isEmpty() && !name.isEmpty();
+        const bool written = result.startsWith("objets/");
         QCOMPARE(messages().texts(),
-                 refused ? QStringList{"Utilisation d'un caractère interdit !"} : QStringList());
-        if (file.isEmpty())
-            QCOMPARE(driveFiles(*drive), before);
-        else
-            QCOMPARE(drive->read(file), lines(QStringList{name} + dague.mid(1, 7) << "PC"));
-        QCOMPARE(listOf(nameBox(1)).count("Dague"), 1);
+                 written || result.isEmpty() ? QStringList() : QStringList{result});
+        if (!written) QCOMPARE(driveFiles(*drive), before);
+        if (written) QCOMPARE(drive->read(result), lines(values));
+        if (messages().count()) QCOMPARE(messages().last().title, QString());
+        QCOMPARE(listOf(nameBox(1)).contains("Hache"), written || result.startsWith("Unit"));
     }
 
     // Where the save writes, by the line of "c:\objets.ini" read at the editor's load; or what
@@ -214,11 +207,8 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // null: gone since it was listed
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QString>("message");
-        const QString whole = dague.join('|');
-        QTest::newRow("other first line, longer")
-            << lines({"Autre", dague.mid(1).join('|'), "x"}).replace('|', "\r\n") << whole << "";
-        QTest::newRow("LF only") << lines({whole}).replace('|', "\n").replace('\r', "") << whole
-                                 << "";
+        QTest::newRow("other first line, longer, LF only")
+            << QByteArray("Autre\n12\n10\n3\n1\n4\n80\n20\nPO\nx\n") << dague.join('|') << "";
         QTest::newRow("short")
             << QByteArray("Dague\r\n12\r\n10") << "Dague|12|10||||||"
             << "Objet incorrect dans le répertoire des Objet.\r\nVeuillez utiliser 'Saisie' !";

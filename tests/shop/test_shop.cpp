@@ -2,47 +2,25 @@
 // folder may hold, files in Windows-1252), with a clock that waits at once: listing each kind,
 // selecting in buy and sell mode, the totals, haggling and what may still be confirmed, the
 // dialogs' close boxes, the shop at start-up and after closing, its folder dialog, its entry.
-#include "support/recorders.h"
-#include "support/testenv.h"
+#include "equipment/catalogue.h"
 
 #include "catalogues/cheminsaisie.h"
 #include "common/clock.h"
 #include "common/cp1252.h"
 #include "common/itemframe.h"
 #include "common/shared.h"
-#include "equipment/equip.h"
-#include "hero/perso.h"
 #include "shop/car.h"
 #include "shop/detail.h"
 #include "shop/transaction.h"
 #include "skills/attrib.h"
 
 #include <QDir>
-#include <QTest>
-#include <optional>
 
-// Each file: its name, then its lines, "|" between them. A dagger that ends before its weight,
-// a rope without a unit, a bag whose price is no number.
-const char* const shopCatalogue[] = {
-    "Epée.arm|Epée|1|-2|3|1|4|80|15|PO",
-    "Epée longue.arm|Epée longue|2|0|4|2|5|120|25|PO",
-    "Dague.arm|Dague|0|1|4",
-    "Dague.equ|Dague|1|2|PA",
-    "Hache.arm|Hache|0|0|2|1|3|60|8|PO",
-    "Hache.equ|Hache|5|2|PA",
-    "Arc, court.ard|Arc, court|1|3|40|30|12|PA",
-    "Flèches.mun|Flèches|20|10|5|PA",
-    "Bouclier.PRO|Bouclier|2|1|100|20|PO",
-    "Cape.hab|Cape|15|3|PA",
-    "Pain.prv|Pain|5|2|PC",
-    "Mandragore.pla|Mandragore|racine|infusion|Forêt, nord|sommeil|rare|30|PO",
-    "Philtre.pot|Philtre|soigne|1 tour|1 heure|aucun|3|10|PO",
-    "Venin.poi|Venin|tue|2 tours||fièvre|1|50|PO",
-    "Corde.equ|Corde|10|1|",
-    "Sac.equ|Sac|2|beaucoup|PA",
-    "Clou.equ|Clou|0|0.1|PO",
-    "Anneau.bij|Anneau|Or, rubis|1|90|PO",
-    "Grimoire.liv|Grimoire|Sorts \"anciens\", reliés|12|70|PO"};
+// Beside the sheets' catalogue: accented names in Windows-1252, the start of a longer name, a
+// price that is no number, a price without a unit.
+const char* const shopItems[] = {"Epée.arm|Epée|1|-2|3|1|4|80|15|PO", "Dague.equ|Dague|1|2|PA",
+                                 "Sac.equ|Sac|2|beaucoup|PA", "Clou.equ|Clou|0|0.1|PO",
+                                 "Ficelle.equ|Ficelle|1|1|"};
 
 const QString incorrect = QStringLiteral("Objet incorrect dans le répertoire des Objet.\r\n"
                                          "Veuillez utiliser 'Saisie' !");
@@ -94,22 +72,17 @@ QString boxText(const QString& name) {
 
 namespace {
 
-void closeShop() {
-    transaction().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// What each kind lists, kinds 1 to 12.
+// What each kind lists, kinds 1 to 12 (not the folder named like a weapon).
 const char* const listings[] = {"Dague|Epée|Epée longue|Hache",
                                 "Arc, court",
-                                "Flèches",
+                                "Carreaux|Flèches",
                                 "Bouclier",
-                                "Cape",
+                                "Cape|Chapeau",
                                 "Pain",
                                 "Mandragore",
-                                "Philtre",
+                                "Fiole... vide|Philtre",
                                 "Venin",
-                                "Clou|Corde|Dague|Hache|Sac",
+                                "Clou|Corde|Dague|Ficelle|Hache|Lance|Sac",
                                 "Anneau",
                                 "Grimoire"};
 
@@ -118,17 +91,17 @@ struct Selection {
     const char *option, *name, *price, *weight, *boxes;
 } const selections[] = {
     {"arm", "Epée", "15 PO", "80", "farmnom=Epée|farmat=1|farmpar=-2|farmpi2=4|farmup=PO"},
-    {"ard", "Arc, court", "12 PA", "30", "fardnom=Arc, court|fardportee=40|fardprix=12"},
+    {"ard", "Arc, court", "12 PO", "30", "fardnom=Arc, court|fardportee=40|fardprix=12"},
     {"mun", "Flèches", "5 PA", "20", "fmunpoids=20|fmunquantite=10"},
     {"pro", "Bouclier", "20 PO", "100", "fproprot=2|fpromalus=1|fpropoids=100"},
     {"hab", "Cape", "3 PA", "15", "fhabpoids=15"},
     {"prv", "Pain", "2 PC", "5", "fprvnom=Pain"},
-    {"pla", "Mandragore", "30 PO", "0", "fplaprepa=infusion|fplaorigine=Forêt, nord"},
-    {"pot", "Philtre", "10 PO", "3", "fpoteffets=soigne|fpotsymptomes=aucun"},
+    {"pla", "Mandragore", "30 PO", "0", "fplapartie=racine|fplaprepa=|fplafrequence="},
+    {"pot", "Philtre", "10 PO", "3", "fpoteffets=soigne|fpotsymptomes=|fpotpoids=3"},
     {"poi", "Venin", "50 PO", "1", "fpoiduree=|fpoipoids=1"},
-    {"equ", "Corde", "1 ", "10", "fequup="},
+    {"equ", "Ficelle", "1 ", "1", "fequup="},
     {"bij", "Anneau", "90 PO", "1", "fbijdescription=Or, rubis"},
-    {"liv", "Grimoire", "70 PO", "12", "flivdescription=Sorts \"anciens\", reliés"}};
+    {"liv", "Grimoire", "70 PO", "12", "flivdescription=Sorts \"anciens\""}};
 
 // A record that cannot be read after one that could.
 struct Damaged {
@@ -160,8 +133,7 @@ struct Entry {
     bool devotion, opens;
 } const menuEntries[] = {{"priest without deity", "perso", false, false},
                          {"priest with deity", "perso", true, true},
-                         {"skills sheet never checks", "attrib", false, true},
-                         {"equipment sheet never checks", "equip", false, true}};
+                         {"skills sheet never checks", "attrib", false, true}};
 
 QString lightsNow() {
     QString shown;
@@ -200,7 +172,7 @@ struct Missing {
                      {"negative proposal", "Philtre", "2", "-5", "Faites une proposition !"},
                      {"negative, no quantity", "Philtre", "", "-1", both},
                      {"no item", "", "2", "5", "Choisissez un objet dans la liste !"},
-                     {"unknown unit", "Corde", "2", "5", "Unité de prix inconnue !"}};
+                     {"unknown unit", "Ficelle", "2", "5", "Unité de prix inconnue !"}};
 
 // An agreement stands only until something touches the deal.
 struct Event {
@@ -224,33 +196,26 @@ struct Event {
 } // namespace
 
 // A new drive, catalogue and started program for each test function.
-class TestShop : public QObject {
+class TestShop : public QObject, private CatalogueFixture {
     Q_OBJECT
-    std::optional<TestDriveC> drive;
-    std::optional<FreshProgram> program;
     QList<double> waits;
     QStringList seen; // the lights at each wait
-    MessageRecorder& messages() { return program->messages; }
 
 private slots:
     void init() {
-        drive.emplace();
-        for (const char* file : shopCatalogue) {
+        start();
+        for (const char* file : shopItems) {
             QStringList lines = QString::fromUtf8(file).split(u'|');
             const QString name = lines.takeFirst();
             drive->write("objets/" + name, cp1252::encode(lines.join("\r\n") + "\r\n"));
         }
-        program.emplace();
-        perso(); // the start-up prepares the shop
-        program->messages.clear();
         appclock::setSpinWait([this](double seconds) {
             waits << seconds;
             seen << lightsNow();
         });
     }
     void cleanup() {
-        program.reset();
-        drive.reset();
+        stop();
         waits.clear();
         seen.clear();
     }
@@ -348,17 +313,14 @@ private slots:
             QVERIFY(shop.frameGeometry().height() < 690);
             buy("pot", "Philtre");
             shop.moveTwips(1500, 3000);
-            closeShop();
+            shop.close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         const QStringList lines = QString::fromLatin1(drive->read("ambrefer.ini")).split("\r\n");
         QCOMPARE(lines.mid(9, 2), (QStringList{"3000", "1500"}));
-    }
-
-    // The shop's load points the folder dialog at the items folder; its menu opens it.
-    void folderDialog() {
+        // Its load points the folder dialog at the items folder; its menu opens the dialog.
         QDir().mkpath(drive->root() + "/autres");
         drive->write("objets.ini", "C:\\autres\\\r\n");
-        closeShop();
         transaction().menusauve->trigger();
         QVERIFY(cheminsaisie().isVisible());
         QCOMPARE(cheminsaisie().cheminfichiersaisie->caption(), QStringLiteral("C:\\autres\\"));
@@ -371,9 +333,8 @@ private slots:
         perso().pretre->setValue(true);
         if (row.devotion) perso().devotion->setCurrentIndex(1);
         messages().clear();
-        QWidget* from = row.sheet == QLatin1String("attrib")  ? static_cast<QWidget*>(&attrib())
-                        : row.sheet == QLatin1String("equip") ? static_cast<QWidget*>(&equip())
-                                                              : &perso();
+        QWidget* from =
+            row.sheet == QLatin1String("attrib") ? static_cast<QWidget*>(&attrib()) : &perso();
         from->findChild<MenuEntry*>("menutransactions")->trigger();
         QCOMPARE(transaction().isVisible(), row.opens);
         QCOMPARE(messages().texts().join(""),
@@ -417,7 +378,7 @@ private slots:
     void missingInputs_data() { rowsData(missing); }
     void missingInputs() {
         const Missing& row = currentRow(missing);
-        const bool rope = row.entry == QLatin1String("Corde");
+        const bool rope = row.entry == QLatin1String("Ficelle");
         if (*row.entry) buy(rope ? "equ" : "pot", row.entry);
         propose(row.quantity, row.proposal);
         QCOMPARE(messages().texts(), QStringList{row.message});

@@ -196,7 +196,7 @@ private slots:
             if (step.startsWith('='))
                 dialog.file->setText(step.mid(1));
             else if (step.endsWith(':'))
-                pickFromList(dialog.drive, dialog.drive->findText(step, Qt::MatchFixedString));
+                pickFromList(dialog.drive, dialog.drive->findText(step));
             else
                 emit dialog.Dir->itemActivated(dialog.Dir->findItems(step, Qt::MatchExactly)[0]);
         }
