@@ -15,4 +15,20 @@ long long coinWeight(double gold, double silver, double bronze, double copper) {
     return static_cast<long long>(std::clamp(std::floor(tenths / 10), -heaviest, heaviest));
 }
 
+Spent payWhole(double count, double unit, long long wanted) {
+    if (wanted <= 0 || !(count >= unit)) return {count, 0};
+    const double whole = std::floor(count / unit);
+    const long long paid = whole < double(wanted) ? static_cast<long long>(whole) : wanted;
+    return {count - unit * double(paid), paid};
+}
+
+std::optional<Broken> payBreaking(double smaller, long long wanted) {
+    if (wanted <= 0) return Broken{0, smaller};
+    if (smaller >= double(wanted)) return Broken{0, smaller - double(wanted)};
+    const double missing = double(wanted) - smaller;
+    if (!(missing <= largestWholeCount)) return std::nullopt;
+    const double breaks = std::ceil(missing / 10);
+    return Broken{static_cast<long long>(breaks), smaller + (10 * breaks - double(wanted))};
+}
+
 } // namespace money
