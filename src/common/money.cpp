@@ -15,6 +15,22 @@ long long coinWeight(double gold, double silver, double bronze, double copper) {
     return static_cast<long long>(std::clamp(std::floor(tenths / 10), -heaviest, heaviest));
 }
 
+Spent payWhole(double count, double unit, long long wanted) {
+    if (wanted <= 0 || !(count >= unit)) return {count, 0};
+    const double whole = std::floor(count / unit);
+    const long long paid = whole < double(wanted) ? static_cast<long long>(whole) : wanted;
+    return {count - unit * double(paid), paid};
+}
+
+std::optional<Broken> payBreaking(double smaller, long long wanted) {
+    if (wanted <= 0) return Broken{0, smaller};
+    if (smaller >= double(wanted)) return Broken{0, smaller - double(wanted)};
+    const double missing = double(wanted) - smaller;
+    if (!(missing <= largestWholeCount)) return std::nullopt;
+    const double breaks = std::ceil(missing / 10);
+    return Broken{static_cast<long long>(breaks), smaller + (10 * breaks - double(wanted))};
+}
+
 long long coinWeight(const Counts& counts) {
     return coinWeight(counts[Or], counts[Argent], counts[Bronze], counts[Cuivre]);
 }
@@ -35,18 +51,13 @@ long long worth(const Coins& coins) {
 }
 
 Coins pay(Coins coins, long long copper) {
-    // `due` pieces of one coin are paid from that coin first; what they miss is paid by as many
-    // of the next larger coin as make it up (by the same rule, one level up), and the change of
-    // the last one broken stays here.
+    // The cuivre due are paid from the copper coins, breaking bronze as needed; the bronze broken
+    // are paid the same way one coin up, and so on to the gold.
     long long due = copper;
     for (int coin = Cuivre; coin > Or; --coin) {
-        if (due <= coins[coin]) {
-            coins[coin] -= due;
-            return coins;
-        }
-        const long long missing = due - coins[coin];
-        due = (missing + 9) / 10;
-        coins[coin] = due * 10 - missing;
+        const Broken step = *payBreaking(double(coins[coin]), due);
+        coins[coin] = static_cast<long long>(step.left);
+        due = step.breaks;
     }
     coins[Or] -= due;
     return coins;
@@ -55,15 +66,17 @@ Coins pay(Coins coins, long long copper) {
 Coins payable(const Counts& counts) {
     Coins whole{};
     for (int coin = Or; coin <= Cuivre; ++coin)
-        whole[coin] = counts[coin] >= 1 ? static_cast<long long>(std::floor(
-                                              std::min(counts[coin], double(wholeCountLimit))))
-                                        : 0;
+        whole[coin] =
+            counts[coin] >= 1
+                ? static_cast<long long>(std::floor(std::min(counts[coin], largestWholeCount)))
+                : 0;
     return whole;
 }
 
 std::optional<Counts> pay(const Counts& counts, long long copper) {
     const Coins before = payable(counts);
-    if (copper < 0 || worth(before) < copper) return std::nullopt;
+    if (copper < 0 || double(copper) > largestWholeCount || worth(before) < copper)
+        return std::nullopt;
     const Coins after = pay(before, copper);
     Counts paid = counts;
     for (int coin = Or; coin <= Cuivre; ++coin)
@@ -81,9 +94,7 @@ Counts add(const Counts& counts, const Coins& coins) {
 
 std::optional<long long> toCopper(double amount, Coin unit) {
     const double copper = std::nearbyint(amount * double(copperPerCoin[unit]));
-    // Far beyond any purse's worth, yet a count: such a price is never paid.
-    constexpr double largest = 0x1.0p62;
-    if (!(std::abs(copper) < largest)) return std::nullopt;
+    if (!(std::abs(copper) <= largestWholeCount)) return std::nullopt;
     return static_cast<long long>(copper);
 }
 
