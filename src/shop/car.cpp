@@ -1,15 +1,12 @@
 #include "shop/car.h"
 
-#include "app/artwork.h"
 #include "shop/transaction.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QIcon>
 #include <QShortcut>
 
 Car::Car() : Form(QStringLiteral("car"), QStringLiteral("Caractère du vendeur")) {
-    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
     Slider = new QSlider(Qt::Horizontal, central);

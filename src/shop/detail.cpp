@@ -1,13 +1,11 @@
 #include "shop/detail.h"
 
-#include "app/artwork.h"
 #include "common/itemframe.h"
 #include "common/shared.h"
 #include "shop/transaction.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -32,7 +30,6 @@ QWidget* makeBox(const itemrecord::Kind& kind, const itemrecord::Field& field, Q
 } // namespace
 
 Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
-    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(6, 6, 6, 6);

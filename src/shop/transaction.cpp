@@ -1,6 +1,5 @@
 #include "shop/transaction.h"
 
-#include "app/artwork.h"
 #include "app/sheetmenus.h"
 #include "catalogues/cheminsaisie.h"
 #include "common/dialogplace.h"
@@ -16,7 +15,6 @@
 #include "shop/haggling.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QPalette>
 
 // --- ItemList --------------------------------------------------------------------------------
@@ -79,7 +77,6 @@ void Light::rest() {
 
 Transaction::Transaction()
     : ToolWindow(QStringLiteral("transaction"), QStringLiteral("Transaction")) {
-    setWindowIcon(QIcon(artwork::emblem(64)));
     auto* central = new QWidget(this);
     auto text = [&](const char* name) { return new TextBox(QString::fromUtf8(name), central); };
     auto label = [&](const char* name, const QString& caption = QString()) {
