@@ -33,6 +33,13 @@ QPixmap emblem(int size) {
     return pixmap;
 }
 
+QIcon icon() {
+    QIcon drawn;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        drawn.addPixmap(emblem(size));
+    return drawn;
+}
+
 QPixmap splash() {
     QPixmap pixmap(480, 300);
     QPainter p(&pixmap);

@@ -2,7 +2,12 @@
 
 #include "app/about.h"
 #include "app/toolentries.h"
+#include "catalogues/cheminsaisie.h"
+#include "catalogues/saisie.h"
 #include "common/controls.h"
+#include "common/folderfile.h"
+#include "common/runtimeerror.h"
+#include "common/shared.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
 #include "tools/combat.h"
@@ -27,6 +32,8 @@ const Entry entries[] = {
     {"menuepreuves", "Epreuves", menuepreuves_Click},
     {"menutir", "Tir", menutir_Click},
     {"menulanterne", "Lanterne", menulanterne_Click},
+    {"menutransactions", "Transaction", menutransactions_Click},
+    {"menusaisie", "Objets", menusaisie_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},
 };
@@ -57,6 +64,18 @@ void menucombat_Click(Sheet from) {
 }
 
 void menulanterne_Click(Sheet) { runLanterne(); }
+
+// The hero sheet's entry also points the folder dialog at the items folder, when it has one.
+void menusaisie_Click(Sheet from) {
+    if (from == Sheet::Perso) {
+        try {
+            shared::repertoire = folderfile::read(folderfile::objets);
+            cheminsaisie().preset(shared::repertoire);
+        } catch (const RuntimeError&) {
+        }
+    }
+    saisie().show();
+}
 
 void menuaide_Click(Sheet) { openHelpPage(); }
 

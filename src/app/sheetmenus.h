@@ -25,6 +25,9 @@ void menudes_Click(Sheet from);
 void menuepreuves_Click(Sheet from);
 void menutir_Click(Sheet from);
 void menulanterne_Click(Sheet from);
+// "Transaction": the shop, placed where it was last closed, shown with the focus.
+void menutransactions_Click(Sheet from);
+void menusaisie_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 

@@ -3,8 +3,6 @@
 #include "app/artwork.h"
 #include "hero/perso.h"
 
-#include <QScreen>
-
 Start::Start() : Form(QStringLiteral("start"), QStringLiteral("Ambrefer")) {
     setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
     Image1 = new Label(QStringLiteral("Image1"), QString(), this);
@@ -16,9 +14,6 @@ Start::Start() : Form(QStringLiteral("start"), QStringLiteral("Ambrefer")) {
 
 void Start::Form_Load() {
     perso().show();
-    // In the middle of the screen, where no window manager leaves a splash by itself.
-    adjustSize();
-    move(screen()->availableGeometry().center() - rect().center());
 }
 
 void Start::Image1_Click() {

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/artwork.h"
 #include "app/splash.h"
 #include "common/chance.h"
 #include "common/eventboundary.h"
@@ -12,6 +13,8 @@ void startProgram() {
     // Windows are hidden and closed one by one; only the sheets decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("ambrefer"));
+    // Every window, message boxes and file dialogs included, shows the program's emblem.
+    QApplication::setWindowIcon(artwork::icon());
 
     // Qt's own texts (dialog buttons, context menus) in French whatever the system locale.
     static QTranslator* translator = nullptr;

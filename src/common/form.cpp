@@ -1,12 +1,17 @@
 #include "common/form.h"
 
+#include "common/screenfit.h"
+
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -24,6 +29,46 @@ bool onSomeScreen(const QRect& frame) {
     });
 }
 
+// The windows in the order the user last worked in them, the latest first.
+std::vector<QPointer<Form>>& activationOrder() {
+    static std::vector<QPointer<Form>> order;
+    return order;
+}
+
+void noteActive(Form* form) {
+    auto& order = activationOrder();
+    std::erase_if(order, [form](const QPointer<Form>& f) { return !f || f == form; });
+    order.insert(order.begin(), form);
+}
+
+// The top-left corner the sheets share: where the last sheet stood.
+std::optional<QPoint>& sheetCorner() {
+    static std::optional<QPoint> corner;
+    return corner;
+}
+
+Form* visibleSheet(const Form* except) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<Form*>(widget);
+        if (form && form != except && form->placement() == Form::Placement::Sheet &&
+            form->isVisible())
+            return form;
+    }
+    return nullptr;
+}
+
+QPoint centredOn(const QRect& on, QSize frame) {
+    return on.center() - QPoint(frame.width() / 2, frame.height() / 2) + QPoint(1, 1);
+}
+
+// The nearest corner that puts the whole frame on the area, or its top-left when the frame is
+// bigger than the area.
+QPoint keptOn(const QRect& area, QPoint at, QSize frame) {
+    const int lastX = std::max(area.left(), area.left() + area.width() - frame.width());
+    const int lastY = std::max(area.top(), area.top() + area.height() - frame.height());
+    return {std::clamp(at.x(), area.left(), lastX), std::clamp(at.y(), area.top(), lastY)};
+}
+
 } // namespace
 
 Form::Form(const QString& name, const QString& caption) {
@@ -32,11 +77,61 @@ Form::Form(const QString& name, const QString& caption) {
 }
 
 void Form::setVisible(bool visible) {
+    if (visible && !isVisible()) arrangeForShowing();
+    if (!visible && isVisible() && placement_ == Placement::Sheet) sheetCorner() = pos();
     QMainWindow::setVisible(visible);
     if (visible) {
+        noteActive(this);
         raise();
         activateWindow();
     }
+}
+
+void Form::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) noteActive(this);
+    QMainWindow::changeEvent(event);
+}
+
+void Form::arrangeForShowing() {
+    if (placement_ == Placement::Tool && placed_) {
+        screenfit::fitOrScroll(*this, screen()->availableGeometry().size());
+        return;
+    }
+    Form* from = forms::opener(this);
+    std::optional<QPoint> corner;
+    if (placement_ == Placement::Sheet) {
+        const Form* replaced = visibleSheet(this);
+        corner = replaced ? std::optional(replaced->pos()) : sheetCorner();
+    }
+    QScreen* on = corner ? QGuiApplication::screenAt(*corner) : from ? from->screen() : screen();
+    if (!on) on = QGuiApplication::primaryScreen();
+    const QRect area = on->availableGeometry();
+    const QMargins frame = screenfit::frameAllowance(*this);
+    const QRect room = area.marginsRemoved(frame);
+
+    // A sheet grows down from the corner it takes; only when it cannot fit below it does it
+    // move up.
+    QRect below = room;
+    if (corner)
+        below.setTopLeft(QPoint(std::max(room.left(), corner->x() + frame.left()),
+                                std::max(room.top(), corner->y() + frame.top())));
+    if (!corner || !screenfit::fit(*this, below.size())) screenfit::fitOrScroll(*this, room.size());
+
+    const QSize outer = size().grownBy(frame);
+    QPoint at;
+    if (corner)
+        at = *corner;
+    else if (placement_ == Placement::Sheet || !from)
+        at = centredOn(area, outer);
+    else
+        at = centredOn(from->frameGeometry(), outer);
+    at = keptOn(area, at, outer);
+    move(at);
+    // A window hidden after being shown forgets its frame; its frame, not its inside, goes
+    // where it is asked.
+    if (QWindow* handle = windowHandle()) handle->setFramePosition(at);
+    placed_ = true;
+    if (placement_ == Placement::Sheet) sheetCorner() = at;
 }
 
 int Form::leftTwips() const {
@@ -54,13 +149,12 @@ void Form::moveTwips(int left, int top) {
     QPoint at(pixels(left), pixels(top));
     const QSize frame = frameGeometry().size();
     QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary && !onSomeScreen(QRect(at, frame))) {
-        const QRect area = primary->availableGeometry();
-        const int lastX = std::max(area.left(), area.left() + area.width() - frame.width());
-        const int lastY = std::max(area.top(), area.top() + area.height() - frame.height());
-        at = QPoint(std::clamp(at.x(), area.left(), lastX), std::clamp(at.y(), area.top(), lastY));
-    }
+    if (primary && !onSomeScreen(QRect(at, frame)))
+        at = keptOn(primary->availableGeometry(), at, frame);
     move(at);
+    // A kept position is the tool window's own: showing it does not move it.
+    placement_ = Placement::Tool;
+    placed_ = true;
 }
 
 void Form::closeEvent(QCloseEvent* event) {
@@ -98,10 +192,18 @@ void discard(Form* form) {
 }
 
 void unloadAll() {
+    // With every window gone, no sheet has a corner left to hand on.
+    sheetCorner().reset();
     auto forms = std::move(registry());
     registry().clear();
     for (auto& [type, form] : forms)
         delete form;
+}
+
+Form* opener(const QWidget* except) {
+    for (const QPointer<Form>& form : activationOrder())
+        if (form && form != except && form->isVisible()) return form;
+    return nullptr;
 }
 
 } // namespace forms

@@ -21,7 +21,8 @@ class Form : public QMainWindow {
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 
-    // Showing a window makes it visible and gives it the focus.
+    // Showing a window fits it to its screen, places it, makes it visible and gives it the
+    // focus. A window that fills its contents on showing does so before calling this one.
     void setVisible(bool visible) override;
 
     // Positions as the settings file keeps them, in twips (15 per pixel). A position that
@@ -30,12 +31,26 @@ class Form : public QMainWindow {
     int topTwips() const;
     void moveTwips(int left, int top);
 
+    // Where the window appears each time it is shown, fitted to the screen first:
+    //  Dialog: centred on the window that opened it, every time (the default);
+    //  Sheet:  on the top-left corner of the sheet it replaces, so that swapping sheets never
+    //          moves what the user looks at; the first sheet centred on its screen;
+    //  Tool:   where its kept position puts it (moveTwips); without one, centred on the window
+    //          that opened it the first time, then where the user leaves it.
+    enum class Placement { Dialog, Sheet, Tool };
+    void setPlacement(Placement placement) { placement_ = placement; }
+    Placement placement() const { return placement_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     friend void forms::discard(Form* form);
+    void arrangeForShowing();
     bool discarded_ = false;
+    Placement placement_ = Placement::Dialog;
+    bool placed_ = false;
 };
 
 namespace forms {
@@ -43,6 +58,10 @@ namespace forms {
 Form* find(std::type_index type);
 void put(std::type_index type, Form* form);
 void unloadAll(); // deletes every window at once, running no unload handler
+
+// The window the user worked in last that is still on screen, other than `except`: the one
+// that opens a dialog or a message box. None before any window was shown.
+Form* opener(const QWidget* except = nullptr);
 
 template <class W> bool isLoaded() {
     return find(typeid(W)) != nullptr;

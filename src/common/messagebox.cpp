@@ -1,10 +1,14 @@
 #include "common/messagebox.h"
 
 #include "common/eventboundary.h"
+#include "common/form.h"
+#include "common/screenfit.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <utility>
 #include <vector>
 
@@ -52,10 +56,16 @@ MsgAnswer showReal(const MessageBoxRequest& request) {
     // The window system shows the program's name in place of an empty title: a blank is
     // as empty as a title bar can be.
     const QString title = request.title.isEmpty() ? QStringLiteral(" ") : request.title;
-    QMessageBox box(qtIcon(request.icon), title, shown, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    // Centred on the window the user works in.
+    QWidget* from = QApplication::activeWindow();
+    if (!from || !from->isVisible()) from = forms::opener();
+    QMessageBox box(qtIcon(request.icon), title, shown, QMessageBox::NoButton, from);
     // A name or a description may hold "<": the text is never markup.
     box.setTextFormat(Qt::PlainText);
+    // The box sizes itself to its text; its title must read whole too.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(screenfit::captionWidth(title), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     std::vector<std::pair<QPushButton*, MsgAnswer>> answers;
     auto add = [&](const QString& caption, QMessageBox::ButtonRole role, MsgAnswer answer) {
         answers.emplace_back(box.addButton(caption, role), answer);

@@ -15,7 +15,6 @@ void reset() {
     objetligne.fill(QString());
     extensions.fill(QString());
     enpause = modeextension = accepte = false;
-    clicsnake1 = clicsnake2 = clicsnake3 = false;
 }
 
 } // namespace shared

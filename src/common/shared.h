@@ -25,9 +25,6 @@ inline QString unitemonnaie;       // its price unit: "PO", "PA", "PB" or "PC"
 inline QString poidsunite;         // its unit weight
 inline long long valeurapt = 0;    // cost category of a raise, or the value of a skill test
 inline bool accepte = false;       // the cost dialog's answer
-inline bool clicsnake1 = false;    // the three clicks that open the hidden game
-inline bool clicsnake2 = false;
-inline bool clicsnake3 = false;
 inline QString nomobjet;                   // the item name whose weight is being looked up
 inline std::array<QString, 13> extensions; // the twelve kind extensions, extensions[1]..[12]
 

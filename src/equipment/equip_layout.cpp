@@ -124,6 +124,7 @@ QGroupBox* notesFrame(Equip& sheet, QWidget* parent) {
 } // namespace
 
 void Equip::arrange(QWidget* central) {
+    setPlacement(Placement::Sheet);
     auto* page = new QGridLayout(central);
     page->addWidget(clothingFrame(*this, central), 0, 0, 2, 1);
     page->addWidget(linesFrame(*this, central), 0, 1, 1, 2);

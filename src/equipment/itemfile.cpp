@@ -1,5 +1,7 @@
 #include "equipment/itemfile.h"
 
+#include "common/itemkinds.h"
+#include "common/messagebox.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "shop/transaction.h"
@@ -20,13 +22,24 @@ TextInput openItemFile(const QString& name, const QString& extension) {
     return TextInput(transaction().fichier->path() + u'/' + name + extension);
 }
 
-QStringList readItemLines(TextInput& file, int count) {
-    QStringList lines;
-    for (int line = 1; line <= count; ++line) {
-        lines << file.lineInput();
-        shared::objetligne[line] = lines.back();
+std::optional<TextInput> openItemOfAnyKind(const QString& name) {
+    for (int kind = 1; kind <= itemkinds::count; ++kind)
+        shared::extensions[kind] = itemkinds::extension[kind];
+    for (shared::compteur = 1; shared::compteur <= itemkinds::count; ++shared::compteur) {
+        try {
+            return openItemFile(name, shared::extensions[shared::compteur]);
+        } catch (const RuntimeError&) {
+            // not of this kind
+        }
     }
-    return lines;
+    return std::nullopt;
+}
+
+void objetInexistant() {
+    msgBox(QStringLiteral("Objet inexistant dans le répertoire des Objet.\r\n"
+                          "Veuillez préciser l'endroit du répertoire\r\n"
+                          "Veuillez utiliser 'Saisie' !"),
+           MsgIcon::Exclamation);
 }
 
 int trapErrors(const std::function<void()>& steps) {

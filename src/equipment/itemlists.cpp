@@ -1,7 +1,8 @@
 #include "equipment/itemlists.h"
 
-#include "catalogues/objetsini.h"
 #include "catalogues/saisie.h"
+#include "common/folderfile.h"
+#include "common/listing.h"
 #include "common/messagebox.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
@@ -14,15 +15,6 @@ namespace {
 
 int openBatches = 0;
 bool batchReported = false;
-
-void reportMissingFolderFile() {
-    if (openBatches > 0 && batchReported) return;
-    if (openBatches > 0) batchReported = true;
-    msgBox(QStringLiteral("fichier 'c:\\objets.ini' introuvable !\r\n"
-                          "Veuillez préciser l'endroit du répertoire\r\n"
-                          "de vos objets grâce au menu 'Objets' !!"),
-           MsgIcon::Exclamation);
-}
 
 const QStringList filterPatterns[] = {
     {},
@@ -37,6 +29,15 @@ template <class Family> std::vector<ComboBox*> members(const Family& family) {
 }
 
 } // namespace
+
+void reportMissingFolderFile() {
+    if (openBatches > 0 && batchReported) return;
+    if (openBatches > 0) batchReported = true;
+    msgBox(QStringLiteral("fichier 'c:\\objets.ini' introuvable !\r\n"
+                          "Veuillez préciser l'endroit du répertoire\r\n"
+                          "de vos objets grâce au menu 'Objets' !!"),
+           MsgIcon::Exclamation);
+}
 
 ListingBatch::ListingBatch(Report report) {
     if (openBatches++ == 0) batchReported = false;
@@ -57,7 +58,7 @@ bool pointListers() {
     shared::motif = pattern;
     try {
         shared::numfichier = freeFile();
-        shared::repertoire = readItemFolder();
+        shared::repertoire = folderfile::read(folderfile::objets);
         shopLister.setPathAndPattern(shared::repertoire, shared::motif);
         editorLister.listSameAs(shopLister);
         return true;
@@ -71,17 +72,7 @@ bool pointListers() {
 
 void rafraichlistes() { pointListers(); }
 
-QStringList listedItemNames() {
-    const FileListBox& lister = *transaction().fichier;
-    QStringList names;
-    const long long count = lister.listCount();
-    for (shared::compteur = 0; shared::compteur < count; ++shared::compteur) {
-        const QString fileName = lister.list(static_cast<int>(shared::compteur));
-        shared::longnom = fileName.size();
-        names << (shared::longnom < 4 ? fileName : fileName.left(shared::longnom - 4));
-    }
-    return names;
-}
+QStringList listedItemNames() { return listedNames(*transaction().fichier); }
 
 void listItemsInto(const std::vector<ComboBox*>& lists) {
     // Even when the folder file could not be read, the lister lists this pattern in the folder

@@ -12,6 +12,9 @@ class ComboBox;
 // and a lister not reached yet keeps its folder and pattern.
 void rafraichlistes();
 
+// What `rafraichlistes` shows when "c:\objets.ini" cannot be read (once in a batch).
+void reportMissingFolderFile();
+
 // While one exists, a missing folder file is reported once, however many listings run: a
 // filter or the start-up lists several patterns in a row for one action. A silent batch
 // reports nothing: clearing the hero empties every item box and has nothing to list.

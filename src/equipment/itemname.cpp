@@ -19,7 +19,7 @@ void readItemInto(const ComboBox& name, const QString& extension,
     QStringList lines;
     const int error = trapErrors([&] {
         TextInput file = openItemFile(name.text(), extension);
-        lines = readItemLines(file, static_cast<int>(values.size()) + 1);
+        lines = itemrecord::readLines(file, static_cast<int>(values.size()) + 1);
     });
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i]->setText(error ? QString() : lines.at(static_cast<qsizetype>(i) + 1));

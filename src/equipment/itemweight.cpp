@@ -2,33 +2,21 @@
 
 #include "common/itemkinds.h"
 #include "common/messagebox.h"
-#include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "equipment/itemfile.h"
 
 #include <optional>
 
 bool chargeobjet() {
-    for (int kind = 1; kind <= itemkinds::count; ++kind)
-        shared::extensions[kind] = itemkinds::extension[kind];
-    for (shared::compteur = 1; shared::compteur <= itemkinds::count; ++shared::compteur) {
-        const int kind = static_cast<int>(shared::compteur);
-        std::optional<TextInput> file;
-        try {
-            file.emplace(openItemFile(shared::nomobjet, shared::extensions[kind]));
-        } catch (const RuntimeError&) {
-            continue; // not of this kind
-        }
-        const int weightLine = itemkinds::weightLine(kind);
-        shared::objetligne[1] =
-            weightLine == 0 ? QStringLiteral("0") : readItemLines(*file, weightLine).back();
-        return true;
+    std::optional<TextInput> file = openItemOfAnyKind(shared::nomobjet);
+    if (!file) {
+        objetInexistant();
+        return false;
     }
-    msgBox(QStringLiteral("Objet inexistant dans le répertoire des Objet.\r\n"
-                          "Veuillez préciser l'endroit du répertoire\r\n"
-                          "Veuillez utiliser 'Saisie' !"),
-           MsgIcon::Exclamation);
-    return false;
+    const int weightLine = itemkinds::weightLine(static_cast<int>(shared::compteur));
+    shared::objetligne[1] =
+        weightLine == 0 ? QStringLiteral("0") : itemrecord::readLines(*file, weightLine).back();
+    return true;
 }
 
 void erreurobjet(int trappedError) {

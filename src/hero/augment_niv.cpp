@@ -23,12 +23,14 @@ AugmentNiv::AugmentNiv() : Form(QStringLiteral("augment_niv"), QStringLiteral("P
     annuler->onClick([this] { annuler_Click(); });
 }
 
-void AugmentNiv::showEvent(QShowEvent* event) {
-    // Says what the passage brings, from the level the sheet holds now.
-    message->setCaption(QStringLiteral("Votre héros passe au niveau %1.\n"
-                                       "Il reçoit 10 points à répartir entre ses aptitudes.")
-                            .arg(textnum::fmt(perso().niveau->value() + 1)));
-    Form::showEvent(event);
+void AugmentNiv::setVisible(bool visible) {
+    // Says what the passage brings, from the level the sheet holds now, before the dialog is
+    // sized to it.
+    if (visible && !isVisible())
+        message->setCaption(QStringLiteral("Votre héros passe au niveau %1.\n"
+                                           "Il reçoit 10 points à répartir entre ses aptitudes.")
+                                .arg(textnum::fmt(perso().niveau->value() + 1)));
+    Form::setVisible(visible);
 }
 
 void AugmentNiv::ajouter_Click() {

@@ -14,8 +14,7 @@ public:
     Label* message;
     CommandButton *ajouter, *annuler;
 
-protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
 };
 
 inline AugmentNiv& augment_niv() { return forms::get<AugmentNiv>(); }

@@ -5,9 +5,11 @@
 
 #include "app/sheetmenus.h"
 #include "hero/effacefiche.h"
+#include "hero/portraitfolder.h"
 #include "hero/printing.h"
 #include "hero/tirage.h"
 #include "herofile/heroio.h"
+#include "herofile/settings.h"
 #include "tools/transfertheros.h"
 
 #include <QFileDialog>
@@ -60,7 +62,8 @@ void Perso::menutirage_Click() {
 
 void Perso::menuportrait_Click() {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Portrait"), QString(),
+        this, QStringLiteral("Portrait"),
+        portraitFolder(cheminportrait, settings::current().heroFolder),
         QStringLiteral("Images (*.bmp *.jpg *.jpeg *.gif *.png *.ico);;Tous les fichiers (*)"));
     // The hero file keeps the path in drive form, like every path the program stores.
     if (!path.isEmpty()) setPortrait(drivepath::toDrive(path));

@@ -5,7 +5,9 @@
 #include "herofile/cheminperso.h"
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
+#include "shop/transaction.h"
 #include "skills/skillrow.h"
+#include "snake/modsnake.h"
 #include "tools/combat.h"
 #include "tools/sheetservices.h"
 
@@ -95,13 +97,14 @@ void Perso::Form_Load() {
     for (const char* sex : {"Masculin", "Féminin"}) sexe->addItem(QString::fromUtf8(sex));
     for (const QString& deity : skills::deities()) devotion->addItem(deity);
 
-    shared::clicsnake1 = shared::clicsnake2 = shared::clicsnake3 = false;
+    modsnake::clearMarks();
     shared::enpause = false;
     shared::delai = 0;
     shared::modeextension = false;
     initCombat();
     testWindowsAtStartup();
 
+    preparerBoutique();
     listItemsAtStartup();
 }
 

@@ -55,6 +55,7 @@ QGroupBox* slotTable(const QString& title, QWidget* parent, const QStringList& h
 } // namespace
 
 void Perso::buildLayout() {
+    setPlacement(Placement::Sheet);
     QWidget* sheet = centralWidget();
     const int line = fontMetrics().height();
 

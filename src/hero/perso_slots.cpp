@@ -52,7 +52,7 @@ void Perso::munition_Click(int slot) {
     QStringList lines;
     const int error = trapErrors([&] {
         TextInput file = openItemFile(munition[slot]->text(), QStringLiteral(".mun"));
-        lines = readItemLines(file, 3);
+        lines = itemrecord::readLines(file, 3);
     });
     // The count goes first so that no batch of the old count at the new weight is ever
     // weighed against the load limit.

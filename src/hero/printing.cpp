@@ -1,5 +1,6 @@
 #include "hero/printing.h"
 
+#include "common/screenfit.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
 #include "skills/attrib.h"
@@ -13,7 +14,7 @@ namespace {
 // The sheet as the player sees it, without the window's frame and menu bar. A sheet that has
 // never been shown is first laid out at its natural size.
 void printSheet(Form& sheet, QPainter& painter, const QRectF& page) {
-    QWidget* contents = sheet.centralWidget();
+    QWidget* contents = screenfit::contents(sheet);
     if (!sheet.isVisible()) {
         sheet.ensurePolished();
         if (!sheet.testAttribute(Qt::WA_Resized)) sheet.adjustSize();

@@ -1,6 +1,6 @@
 #include "herofile/cheminperso.h"
 
-#include "common/eventboundary.h"
+#include "common/folderlists.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -34,28 +34,20 @@ Cheminperso::Cheminperso()
     column->addLayout(buttons);
     setCentralWidget(central);
 
-    connect(Drive, &DriveListBox::driveChanged, this,
-            [this] { runEvent([this] { Dir->setPath(Drive->drive()); }); });
-    connect(Dir, &DirListBox::pathChanged, this, [this] { showFolder(); });
+    linkFolderLists(*Drive, *Dir, *cheminfichierperso);
     Ok->onClick([this] {
         hide();
         if (accepted()) accepted()();
     });
     Annuler->onClick([this] { hide(); });
-    showFolder();
 }
 
 void Cheminperso::setFolder(const QString& drivePath) {
     Drive->setDrive(drivePath);
     Dir->setPath(drivePath);
-    showFolder();
+    cheminfichierperso->setCaption(folderLine(Dir->path()));
 }
 
 void Cheminperso::onAccepted(Handler handler) {
     accepted() = std::move(handler);
-}
-
-void Cheminperso::showFolder() {
-    const QString folder = Dir->path();
-    cheminfichierperso->setCaption(folder.endsWith(u'\\') ? folder : folder + u'\\');
 }

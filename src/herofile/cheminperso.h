@@ -22,9 +22,6 @@ public:
     // What `Ok` does once the dialog is hidden. Kept for the class, so a dialog created again
     // after being closed by its close box still does it.
     static void onAccepted(Handler handler);
-
-private:
-    void showFolder();
 };
 
 inline Cheminperso& cheminperso() {

@@ -75,6 +75,7 @@ Settings& current() {
 }
 
 void placeWindow(Form& window) {
+    window.setPlacement(Form::Placement::Tool);
     const int index = toolIndex(window.objectName());
     if (index >= 0) place(window, current().positions[index]);
 }

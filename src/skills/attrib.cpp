@@ -55,6 +55,9 @@ Attrib::Attrib() : Form(QStringLiteral("attrib"), QStringLiteral("Aptitudes")) {
 void Attrib::connectHandlers() {
     personnage->onClick([this] { personnage_Click(); });
     Equipement->onClick([this] { Equipement_Click(); });
+    Label16->onClick([this] { Label16_Click(); });
+    Label25->onClick([this] { Label25_Click(); });
+    Label33->onClick([this] { Label33_Click(); });
     for (purse::Coin coin : purse::coins)
         coinBox(coin)->onChange([coin] { purse::coinChanged(purse::Sheet::Attrib, coin); });
 }

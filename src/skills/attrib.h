@@ -13,6 +13,10 @@ public:
 
     void personnage_Click();
     void Equipement_Click();
+    // The hidden game's trigger (src/snake/trigger.cpp).
+    void Label16_Click();
+    void Label25_Click();
+    void Label33_Click();
 
     TextBox* coinBox(purse::Coin coin) const;
 

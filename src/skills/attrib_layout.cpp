@@ -66,6 +66,7 @@ void Attrib::makeCaptions(QWidget* central) {
 }
 
 void Attrib::arrange(QWidget* central) {
+    setPlacement(Placement::Sheet);
     auto* page = new QGridLayout(central);
     page->addWidget(skillGroup(Group::Habilete, libellehabilete, habilete, pha, eha, central), 0,
                     0);

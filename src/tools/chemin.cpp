@@ -1,5 +1,6 @@
 #include "tools/chemin.h"
 
+#include "common/dialogplace.h"
 #include "common/runtimeerror.h"
 #include "common/textfile.h"
 
@@ -93,9 +94,7 @@ void Chemin::ok_Click() {
 }
 
 void Chemin::showCentredOn(const QWidget& opener) {
-    show();
-    move(opener.frameGeometry().center() -
-         QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    ::showCentredOn(*this, opener);
 }
 
 void Chemin::closeEvent(QCloseEvent* event) {

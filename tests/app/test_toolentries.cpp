@@ -46,8 +46,9 @@ private slots:
     // Each sheet has the same entries, in the same order, as actions of its own.
     void bars() {
         FreshProgram fresh;
-        const QStringList tools{"menucombat", "menudes",  "menuepreuves", "menutir",
-                                "menulanterne", "menuaide", "menuabout"};
+        const QStringList tools{"menucombat",   "menudes",          "menuepreuves", "menutir",
+                                "menulanterne", "menutransactions", "menusaisie",   "menuaide",
+                                "menuabout"};
         for (const QString name : {"perso", "attrib", "equip"}) {
             QStringList shown;
             for (QAction* action : sheet(name).menuBar()->actions())

@@ -11,7 +11,7 @@ QStringList snapshot() {
     for (long long n :
          {numfichier, compteur, longnom, typesaisie, choixrepertoire, delai, valeurapt})
         all << QString::number(n);
-    for (bool flag : {enpause, modeextension, accepte, clicsnake1, clicsnake2, clicsnake3})
+    for (bool flag : {enpause, modeextension, accepte})
         all << (flag ? QStringLiteral("True") : QStringLiteral("False"));
     all << repertoire << motif << nomcourant << cheminobjets << prixunite << unitemonnaie
         << poidsunite << nomobjet;
@@ -39,7 +39,6 @@ class TestShared : public QObject {
         delai = 2;
         valeurapt = 5;
         enpause = modeextension = accepte = true;
-        clicsnake1 = clicsnake2 = clicsnake3 = true;
         repertoire = QStringLiteral("C:\\objets\\");
         motif = QStringLiteral("*.arm");
         nomcourant = QStringLiteral("Epée");

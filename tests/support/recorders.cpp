@@ -5,6 +5,7 @@
 #include "common/form.h"
 #include "common/shared.h"
 #include "herofile/settings.h"
+#include "snake/modsnake.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -48,6 +49,7 @@ EndRecorder::~EndRecorder() {
 FreshProgram::FreshProgram() {
     forms::unloadAll();
     shared::reset();
+    modsnake::reset();
     settings::current() = {}; // the settings outlive the windows: start from a new install's
     chance::unscript();
     appclock::setSpinWait([](double) {});

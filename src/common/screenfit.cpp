@@ -1,0 +1,154 @@
+#include "common/screenfit.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+namespace {
+
+constexpr int tightSpacing = 2;    // between rows
+constexpr int tightGap = 4;        // between the controls of a row
+constexpr int tightMargin = 3;     // inside a frame
+constexpr int tightRowPadding = 4; // around a control's text
+
+QMargins marginsOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// A layout's spacing may be left to the style (-1): it is then at least as wide as ours.
+int atMost(int value, int most) {
+    return value < 0 ? most : std::min(value, most);
+}
+
+// A hidden window's frames do not pass a changed layout up to the window by themselves.
+void relayout(QMainWindow& window) {
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        widget->updateGeometry();
+    if (QLayout* layout = window.layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
+}
+
+// The size the window takes by itself, unless code or the user has sized it.
+void naturalSize(QMainWindow& window) {
+    window.ensurePolished();
+    relayout(window);
+    if (window.testAttribute(Qt::WA_Resized)) return;
+    window.adjustSize();
+    window.setAttribute(Qt::WA_Resized, false);
+}
+
+bool within(const QMainWindow& window, QSize room) {
+    const QSize need = window.minimumSizeHint().expandedTo(window.minimumSize());
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+void tightenSpacing(QMainWindow& window) {
+    for (QLayout* layout : window.findChildren<QLayout*>()) {
+        if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+            grid->setHorizontalSpacing(atMost(grid->horizontalSpacing(), tightGap));
+            grid->setVerticalSpacing(atMost(grid->verticalSpacing(), tightSpacing));
+        } else if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
+            const bool across = box->direction() == QBoxLayout::LeftToRight ||
+                                box->direction() == QBoxLayout::RightToLeft;
+            box->setSpacing(atMost(box->spacing(), across ? tightGap : tightSpacing));
+        }
+        const QMargins m = layout->contentsMargins();
+        layout->setContentsMargins(std::min(m.left(), tightMargin), std::min(m.top(), tightMargin),
+                                   std::min(m.right(), tightMargin),
+                                   std::min(m.bottom(), tightMargin));
+    }
+}
+
+// Boxes, lists and buttons no taller than their text needs.
+void tightenRows(QMainWindow& window) {
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control) &&
+            !qobject_cast<QPushButton*>(control) && !qobject_cast<QAbstractSpinBox*>(control))
+            continue;
+        const int row = control->fontMetrics().height() + tightRowPadding;
+        if (control->sizeHint().height() > row)
+            control->setMaximumHeight(std::max(row, control->minimumHeight()));
+    }
+}
+
+using Tightening = void (*)(QMainWindow&);
+constexpr Tightening tightenings[] = {tightenSpacing, tightenRows};
+
+} // namespace
+
+namespace screenfit {
+
+QMargins frameAllowance(const QWidget& window) {
+    // The largest frame of the windows on screen stands for a window not yet framed.
+    QMargins frame = marginsOf(window);
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (!other->isVisible()) continue;
+        const QMargins m = marginsOf(*other);
+        frame = QMargins(std::max(frame.left(), m.left()), std::max(frame.top(), m.top()),
+                         std::max(frame.right(), m.right()), std::max(frame.bottom(), m.bottom()));
+    }
+    const int titleBar = QFontMetrics(QApplication::font()).height() + 2 * tightRowPadding;
+    frame.setTop(std::max(frame.top(), titleBar));
+    return frame;
+}
+
+int captionWidth(const QString& caption) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The bar's icon and its three buttons, about square, with room around them.
+    const int button = metrics.height() + 2 * tightRowPadding;
+    return metrics.horizontalAdvance(caption) + 6 * button;
+}
+
+bool fit(QMainWindow& window, QSize room) {
+    naturalSize(window);
+    for (Tightening tighten : tightenings) {
+        if (within(window, room)) break;
+        tighten(window);
+        naturalSize(window);
+    }
+    if (!within(window, room)) return false;
+    QSize target = window.size();
+    target.setWidth(std::max(target.width(), captionWidth(window.windowTitle())));
+    target = target.boundedTo(room).expandedTo(window.minimumSizeHint());
+    if (target != window.size()) window.resize(target);
+    return true;
+}
+
+void fitOrScroll(QMainWindow& window, QSize room) {
+    if (fit(window, room) || !window.centralWidget()) return;
+    QWidget* content = window.takeCentralWidget();
+    auto* scroll = new QScrollArea(&window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    window.setCentralWidget(scroll);
+    relayout(window);
+    const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int menu = window.menuWidget() ? window.menuWidget()->sizeHint().height() : 0;
+    const QSize wanted = content->sizeHint() + QSize(bar, bar + menu);
+    window.resize(wanted.boundedTo(room).expandedTo(window.minimumSizeHint()));
+}
+
+QWidget* contents(const QMainWindow& window) {
+    QWidget* central = window.centralWidget();
+    if (auto* scroll = qobject_cast<QScrollArea*>(central)) return scroll->widget();
+    return central;
+}
+
+} // namespace screenfit
