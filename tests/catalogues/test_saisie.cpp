@@ -329,7 +329,9 @@ private slots:
         cheminsaisie().findChild<CommandButton*>(button)->click();
         QCOMPARE(cheminsaisie().isVisible(), fails);
         QCOMPARE(messages().texts(),
-                 fails ? QStringList{RuntimeError::describe(75)} : QStringList());
+                 fails ? QStringList{RuntimeError::describe(75) +
+                                     "\r\nC:\\objets.ini\r\nUn dossier porte ce nom"}
+                       : QStringList());
         QCOMPARE(shared::choixrepertoire, choice);
         for (const QString name : {"objets.ini", "monstres.ini", "sorts.ini"})
             QCOMPARE(drive->read(name), name == file                     ? lines({line})
