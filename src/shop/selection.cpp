@@ -39,7 +39,7 @@ void Transaction::Listeobjet_Click() {
     // in the shared lister.
     if (achat->value() && choixCourant() != 0)
         shared::motif = itemrecord::kind(choixCourant()).pattern();
-    rafraichlistes();
+    pointeFichier();
     quantite->clear();
     prixtotal->clear();
     if (achat->value())
