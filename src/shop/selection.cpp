@@ -5,7 +5,6 @@
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "equipment/itemfile.h"
-#include "equipment/itemlists.h"
 #include "equipment/itemweight.h"
 #include "shop/detail.h"
 #include "shop/transaction.h"
