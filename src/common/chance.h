@@ -28,6 +28,13 @@ void seedFromEntropy();
 // Tests: the next rnd() values, in order, each in [0, 1). Running past the end aborts the
 // test loudly.
 void script(std::vector<double> values);
+// Tests: the next dice as (face, die size) pairs, in order. A draw of another die size, or
+// running past the end, aborts the test loudly.
+struct Die {
+    int face;
+    int size;
+};
+void scriptDice(const std::vector<Die>& dice);
 void unscript();
 bool scriptExhausted();
 
