@@ -22,8 +22,7 @@ void remplitnoms() {
     if (kind == 0) return;
     ComboBox* names = editor.kinds[kind].nom();
     names->clearList();
-    for (const QString& name : listedNames(*editor.fichier))
-        names->addItem(name);
+    names->addItems(listedNames(*editor.fichier));
     names->setText(shared::objetligne[kind]);
 }
 

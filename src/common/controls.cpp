@@ -3,7 +3,10 @@
 #include "common/eventboundary.h"
 #include "common/nameorder.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QMouseEvent>
+#include <QStringListModel>
 #include <QValidator>
 #include <QWheelEvent>
 
@@ -80,9 +83,20 @@ void MemoBox::setText(const QString& text) {
 
 ComboBox::ComboBox(const QString& name, Style style, QWidget* parent) : QComboBox(parent) {
     setObjectName(name);
+    // The list is held as one QStringList: a catalogue of ten thousand names is handed to the
+    // box whole and shared, where one item object per name would be made for every list.
+    names_ = new QStringListModel(this);
+    setModel(names_);
     setInsertPolicy(QComboBox::NoInsert);
     if (style == Style::Editable) {
-        setEditable(true);
+        // Qt makes a completer for every line edit given to a combo box that has none, and the
+        // boxes never complete: the hero sheets hold some sixty of them. A line edit lent the
+        // one shared completer gets none of its own, and then loses that one too. The popup
+        // list is made when first opened.
+        static QCompleter* const lent = new QCompleter(qApp);
+        auto* edit = new QLineEdit(this);
+        edit->setCompleter(lent);
+        setLineEdit(edit);
         setCompleter(nullptr);
         // Qt picks the entry matching the typed text on Enter and on focus loss, and calls it
         // a choice from the list: only the list itself may choose.
@@ -129,6 +143,41 @@ void ComboBox::addItem(const QString& item) {
         insertItem(at, item);
         setCurrentIndex(keptIndex < 0 ? -1 : (keptIndex >= at ? keptIndex + 1 : keptIndex));
         if (isEditable()) setEditText(kept);
+    }
+}
+
+void ComboBox::addItems(const QStringList& items, Order order) {
+    if (items.isEmpty()) return;
+    QStringList incoming = items;
+    if (sorted_ && order == Order::Any) sortNames(incoming);
+    const QString kept = text();
+    int keptIndex = currentIndex();
+    const QStringList existing = names_->stringList();
+    QStringList all;
+    if (existing.isEmpty())
+        all = incoming;
+    else if (!sorted_ || !nameBefore(incoming.front(), existing.back()))
+        all = existing + incoming;
+    else
+        all = mergeNames(existing, incoming, keptIndex);
+    const QSignalBlocker blocker(lineEdit());
+    names_->setStringList(all);
+    setCurrentIndex(keptIndex);
+    if (isEditable()) setEditText(kept);
+}
+
+void addItems(const std::vector<ComboBox*>& lists, const QStringList& items) {
+    QStringList sorted;
+    for (ComboBox* list : lists) {
+        if (!list->isSorted()) {
+            list->addItems(items);
+            continue;
+        }
+        if (sorted.isEmpty()) {
+            sorted = items;
+            sortNames(sorted);
+        }
+        list->addItems(sorted, ComboBox::Order::Sorted);
     }
 }
 

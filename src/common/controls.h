@@ -21,6 +21,8 @@
 #include <functional>
 #include <vector>
 
+class QStringListModel;
+
 using Handler = std::function<void()>;
 
 class TextBox : public QLineEdit {
@@ -66,11 +68,16 @@ class ComboBox : public QComboBox {
     void setText(const QString& text);
 
     void addItem(const QString& item); // keeps the text; a sorted list sorts without case
+    // The same as addItem() for each, in one insertion. `items` may be said to be in name
+    // order already, so that many lists given the same names sort them once.
+    enum class Order { Any, Sorted };
+    void addItems(const QStringList& items, Order order = Order::Any);
     void clearList();                  // empties the list and the text
     void clearItems();                 // empties the list only: the text stays, no Change runs
     int listCount() const { return count(); }
     QString list(int index) const { return itemText(index); }
     void setSorted(bool sorted) { sorted_ = sorted; }
+    bool isSorted() const { return sorted_; }
 
     void onChange(Handler handler) { change_ = std::move(handler); }
     void onClick(Handler handler) { click_ = std::move(handler); }
@@ -80,10 +87,15 @@ class ComboBox : public QComboBox {
 
   private:
     void runChange();
+    QStringListModel* names_;
     bool sorted_ = false;
     Handler change_;
     Handler click_;
 };
+
+// Adds the same names to each list, sorted once: the fast way to fill many lists with a
+// catalogue.
+void addItems(const std::vector<ComboBox*>& lists, const QStringList& items);
 
 class OptionButton;
 

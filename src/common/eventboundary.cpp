@@ -56,7 +56,7 @@ void runEvent(const std::function<void()>& handler) {
         } catch (const ProgramEnd&) {
             // The program is ending: nothing more to show.
         } catch (const RuntimeError& failure) {
-            error = failure.description();
+            error = failure.message();
         } catch (const std::exception& failure) {
             error = describe(failure);
         }

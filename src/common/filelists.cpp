@@ -5,8 +5,11 @@
 #include "common/runtimeerror.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <algorithm>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,18 +50,58 @@ bool wildcardMatch(QStringView pattern, QStringView name) {
     return p == pattern.size();
 }
 
-// The matching file names of a local folder; none when it has gone.
+// A pattern split once into its wildcard parts, for matching a whole folder.
+class Pattern {
+public:
+    explicit Pattern(const QString& pattern) {
+        for (const QString& part : pattern.split(u';')) {
+            const QString one = part.trimmed();
+            // "*.*" takes names without a dot too, as it always has on the old drives.
+            if (one == u"*.*") all_ = true;
+            if (!one.isEmpty()) parts_.append(one);
+        }
+    }
+    bool matches(const QString& fileName) const {
+        if (all_) return true;
+        for (const QString& part : parts_)
+            if (wildcardMatch(part, fileName)) return true;
+        return false;
+    }
+
+private:
+    QStringList parts_;
+    bool all_ = false;
+};
+
+// A directory entry that is a file or a link to one, hidden ones included: what a file list
+// shows. Folders, devices and broken links are not files.
+bool isFile(DIR* dir, const dirent* entry) {
+    if (entry->d_type == DT_REG) return true;
+    if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) return false;
+    struct stat target {};
+    return fstatat(dirfd(dir), entry->d_name, &target, 0) == 0 && S_ISREG(target.st_mode);
+}
+
+// The matching file names of a local folder, sorted; none when it has gone. Read straight
+// from the directory: a catalogue of ten thousand items is listed at every filter.
 QStringList filesIn(const QString& localFolder, const QString& pattern) {
     QStringList names;
-    for (const QString& fileName : QDir(localFolder).entryList(QDir::Files | QDir::Hidden))
-        if (FileListBox::matches(pattern, fileName)) names.append(fileName);
+    DIR* dir = opendir(QFile::encodeName(localFolder).constData());
+    if (!dir) return names;
+    const Pattern wanted(pattern);
+    while (const dirent* entry = readdir(dir)) {
+        const char* raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
+        if (!isFile(dir, entry)) continue;
+        const QString name = QFile::decodeName(raw);
+        if (wanted.matches(name)) names.append(name);
+    }
+    closedir(dir);
     sortNames(names);
     return names;
 }
 
 } // namespace
-
-void sortNames(QStringList& names) { std::sort(names.begin(), names.end(), nameBefore); }
 
 QStringList matchingFiles(const QString& drivePath, const QString& pattern) {
     return filesIn(drivepath::toLocal(existingFolder(drivePath)), pattern);
@@ -80,24 +123,41 @@ void FileListBox::setPattern(const QString& pattern) {
     refresh();
 }
 
+void FileListBox::setPathAndPattern(const QString& drivePath, const QString& pattern) {
+    path_ = existingFolder(drivePath);
+    pattern_ = pattern;
+    refresh();
+}
+
+void FileListBox::listSameAs(const FileListBox& other) {
+    path_ = other.path_;
+    pattern_ = other.pattern_;
+    names_ = other.names_;
+    showNames();
+}
+
 void FileListBox::refresh() {
+    names_ = filesIn(drivepath::toLocal(path_), pattern_);
+    showNames();
+}
+
+void FileListBox::showNames() {
     clear();
-    addItems(filesIn(drivepath::toLocal(path_), pattern_));
+    if (isVisible()) addItems(names_);
+}
+
+void FileListBox::showEvent(QShowEvent* event) {
+    clear();
+    addItems(names_);
+    QListWidget::showEvent(event);
 }
 
 QString FileListBox::list(int index) const {
-    const QListWidgetItem* entry = item(index);
-    return entry ? entry->text() : QString();
+    return index >= 0 && index < names_.size() ? names_.at(index) : QString();
 }
 
 bool FileListBox::matches(const QString& pattern, const QString& fileName) {
-    for (const QString& part : pattern.split(u';')) {
-        const QString one = part.trimmed();
-        // "*.*" takes names without a dot too, as it always has on the old drives.
-        if (one == u"*.*") return true;
-        if (!one.isEmpty() && wildcardMatch(one, fileName)) return true;
-    }
-    return false;
+    return Pattern(pattern).matches(fileName);
 }
 
 DirListBox::DirListBox(const QString& name, QWidget* parent)

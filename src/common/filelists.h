@@ -1,21 +1,21 @@
 #pragma once
 // File, folder and drive list controls, as the folder dialogs and item listings use them.
 // Paths are in drive form; a list's path has no trailing "\" except at a drive root ("C:\").
+#include "common/nameorder.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
-
-// Sorts names the way every list of the program shows them: French alphabetical order without
-// regard to case.
-void sortNames(QStringList& names);
 
 // The names of the files of a folder that match a pattern (see FileListBox::matches), sorted
 // as the lists show them. Error 76 when the folder does not exist.
 QStringList matchingFiles(const QString& drivePath, const QString& pattern);
 
 // The names (with extension, no folder) of the files of a folder that match a pattern,
-// sorted by name without regard to case and numbered from 0.
+// sorted by name without regard to case and numbered from 0. The program's listers are never
+// shown: their rows are made only while the box is visible, the names being read through
+// listCount() and list().
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -25,21 +25,31 @@ public:
     // Error 76 when the folder does not exist; the old path and names are then kept.
     // The path keeps the case found on disk.
     void setPath(const QString& drivePath);
+    // Both at once, the folder read once: error 76 as setPath, and then nothing changes.
+    void setPathAndPattern(const QString& drivePath, const QString& pattern);
 
     QString pattern() const { return pattern_; }
     // "*.*" matches every file; several patterns may be joined with ";". Rescans.
     void setPattern(const QString& pattern);
 
+    // The same folder, pattern and names as `other`, which has just read them.
+    void listSameAs(const FileListBox& other);
+
     void refresh();
-    int listCount() const { return count(); }
+    int listCount() const { return int(names_.size()); }
     QString list(int index) const; // "" outside 0..listCount()-1
 
     // A pattern matches a file name without regard to case.
     static bool matches(const QString& pattern, const QString& fileName);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showNames(); // the rows, while the box is visible
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
+    QStringList names_;
 };
 
 // The sub-folders of a folder, for browsing: double-clicking one opens it, ".." goes up.

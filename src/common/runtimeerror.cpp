@@ -1,5 +1,7 @@
 #include "common/runtimeerror.h"
 
+#include <cerrno>
+
 QString RuntimeError::describe(int number) {
     switch (number) {
     case 6: return QStringLiteral("Dépassement de capacité");
@@ -16,7 +18,44 @@ QString RuntimeError::describe(int number) {
     }
 }
 
+QString RuntimeError::systemReason(int systemError) {
+    switch (systemError) {
+    case ENOSPC: return QStringLiteral("Disque plein");
+    case EDQUOT: return QStringLiteral("Quota du disque dépassé");
+    case EFBIG: return QStringLiteral("Fichier trop volumineux");
+    case EACCES: return QStringLiteral("Permission refusée");
+    case EPERM: return QStringLiteral("Opération non permise");
+    case EROFS: return QStringLiteral("Disque en lecture seule");
+    case EISDIR: return QStringLiteral("Un dossier porte ce nom");
+    case ENOTDIR: return QStringLiteral("Un fichier porte le nom d'un dossier du chemin");
+    case ENOENT: return QStringLiteral("Fichier ou dossier introuvable");
+    case ENAMETOOLONG: return QStringLiteral("Nom trop long");
+    case EIO: return QStringLiteral("Erreur de lecture ou d'écriture du disque");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("Trop de fichiers ouverts");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("Fichier occupé");
+    case ELOOP: return QStringLiteral("Trop de liens symboliques");
+    case ENOMEM: return QStringLiteral("Mémoire insuffisante");
+    default: return QStringLiteral("Erreur du système n° %1").arg(systemError);
+    }
+}
+
 RuntimeError::RuntimeError(int number) : RuntimeError(number, describe(number)) {}
 
 RuntimeError::RuntimeError(int number, const QString& description)
     : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+
+RuntimeError RuntimeError::onFile(int number, const QString& file, int systemError) {
+    RuntimeError error(number);
+    error.file_ = file;
+    if (systemError != 0) error.reason_ = systemReason(systemError);
+    return error;
+}
+
+QString RuntimeError::message() const {
+    QString text = description_;
+    for (const QString* line : {&file_, &reason_})
+        if (!line->isEmpty()) text += QStringLiteral("\r\n") + *line;
+    return text;
+}

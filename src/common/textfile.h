@@ -2,7 +2,8 @@
 // Sequential text files, the way every reader and writer of the program reaches the disk.
 // Failures are RuntimeErrors with the old numbers: 52 bad file name, 53 file not found,
 // 62 input past end of file, 68 device unavailable, 75 path/file access error,
-// 76 path not found. Paths are in drive form (see drivepath.h).
+// 76 path not found. Each names its file, and the system's reason when it gave one ("Disque
+// plein"). Paths are in drive form (see drivepath.h).
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ class TextInput {
     QString input();
 
   private:
+    QString drivePath_;
     QStringList lines_;
     qsizetype line_ = 0;
     qsizetype column_ = 0; // position inside the current line for input()
@@ -45,6 +47,7 @@ class TextOutput {
     void commit();
 
   private:
+    QString drivePath_;
     QString localPath_;
     QByteArray bytes_;
 };

@@ -38,6 +38,12 @@ QString fmt(double value) {
     // %.15g gives the 15 significant digits; unfold any exponent into plain digits.
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.15g", value);
+    // Fifteen digits round the very largest numbers up past the largest one a number can
+    // hold, which would read back as an overflow: those take the digits that read back as
+    // themselves.
+    if (std::isinf(std::strtod(buf, nullptr)))
+        for (int digits = 16; digits <= 17 && std::strtod(buf, nullptr) != value; ++digits)
+            std::snprintf(buf, sizeof buf, "%.*g", digits, value);
     QString text = QString::fromLatin1(buf);
     const qsizetype e = text.indexOf(u'e');
     if (e < 0) return text;

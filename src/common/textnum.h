@@ -10,7 +10,9 @@ namespace textnum {
 double val(QStringView text);
 
 // Plain decimal text for a field or a file: "." separator, at most 15 significant digits,
-// never an exponent, "-0" written as "0". fmt(val(fmt(x))) == fmt(x) for every finite x.
+// never an exponent, "-0" written as "0". fmt(val(fmt(x))) == fmt(x) for every finite x. The
+// largest numbers, which 15 digits would round past any number, take the 16 or 17 digits
+// that read back as themselves.
 QString fmt(double value);
 inline QString fmt(long long value) { return QString::number(value); }
 inline QString fmt(int value) { return QString::number(value); }

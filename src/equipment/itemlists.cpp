@@ -46,7 +46,10 @@ ListingBatch::ListingBatch(Report report) {
 
 ListingBatch::~ListingBatch() { --openBatches; }
 
-void rafraichlistes() {
+namespace {
+
+// Whether both listers now list `motif` in the folder of "c:\objets.ini".
+bool pointListers() {
     // Touching the listers may load the item editor, whose load lists its own kind and leaves
     // its pattern in `motif`: the caller's listing keeps the pattern it asked for.
     const QString pattern = shared::motif;
@@ -56,25 +59,26 @@ void rafraichlistes() {
     try {
         shared::numfichier = freeFile();
         shared::repertoire = folderfile::read(folderfile::objets);
-        shopLister.setPath(shared::repertoire);
-        shopLister.setPattern(shared::motif);
-        editorLister.setPath(shared::repertoire);
-        editorLister.setPattern(shared::motif);
+        shopLister.setPathAndPattern(shared::repertoire, shared::motif);
+        editorLister.listSameAs(shopLister);
+        return true;
     } catch (const RuntimeError&) {
         reportMissingFolderFile();
+        return false;
     }
 }
+
+} // namespace
+
+void rafraichlistes() { pointListers(); }
 
 QStringList listedItemNames() { return listedNames(*transaction().fichier); }
 
 void listItemsInto(const std::vector<ComboBox*>& lists) {
-    rafraichlistes();
     // Even when the folder file could not be read, the lister lists this pattern in the folder
     // it already had.
-    transaction().fichier->setPattern(shared::motif);
-    const QStringList names = listedItemNames();
-    for (ComboBox* list : lists)
-        for (const QString& name : names) list->addItem(name);
+    if (!pointListers()) transaction().fichier->setPattern(shared::motif);
+    addItems(lists, listedItemNames());
 }
 
 void videlistes() {

@@ -29,7 +29,7 @@ void remplitheros() {
     ComboBox* nom = perso().nom;
     const QString typed = nom->text();
     nom->clearList();
-    for (const QString& name : names) nom->addItem(name);
+    nom->addItems(names);
     nom->setText(typed);
 }
 

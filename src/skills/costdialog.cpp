@@ -1,6 +1,7 @@
 #include "skills/costdialog.h"
 
 #include "common/textnum.h"
+#include "skills/payment.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,7 +30,9 @@ QString refusText(CostVerdict verdict) {
 
 CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost, const Purse& purse) {
     const bool enoughPoints = textnum::val(pointsarepartir) >= cost.points;
-    const bool enoughMoney = fortune(purse) >= cost.price;
+    // A purse worth the price that the payment still cannot work out to the coin (silver far
+    // below zero) is short of money too: accepting it would pay nothing.
+    const bool enoughMoney = fortune(purse) >= cost.price && payecout(purse, cost.price);
     const CostVerdict verdict = enoughPoints && enoughMoney ? CostVerdict::Affordable
                                 : enoughPoints              ? CostVerdict::NoMoney
                                 : enoughMoney               ? CostVerdict::NoPoints

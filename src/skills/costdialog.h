@@ -25,6 +25,7 @@ struct CostDialogState {
 };
 
 // `pointsarepartir` is the text of `attrib.pointsarepartir`; equality passes on both counts.
+// The money passes when the purse is worth the price and the payment can be worked out.
 CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost, const Purse& purse);
 
 } // namespace skills

@@ -1,30 +1,31 @@
 #include "skills/payment.h"
 
+#include "common/money.h"
+
 namespace skills {
 namespace {
 
 // Pays one silver piece per `unit` coins while the box still holds a whole unit.
-void spend(CoinCount& box, double unit, int& price) {
+void spend(CoinCount& box, double unit, long long& price) {
     if (!box) return;
-    while (price > 0 && *box - unit >= 0) {
-        *box -= unit;
-        --price;
-    }
+    const money::Spent spent = money::payWhole(*box, unit, price);
+    box = spent.left;
+    price -= spent.paid;
 }
 
 } // namespace
 
 std::optional<Purse> payecout(Purse purse, int price) {
-    spend(purse.piecescuivre, 100, price);
-    spend(purse.piecesbronze, 10, price);
-    for (;;) {
-        spend(purse.piecesargent, 1, price);
-        if (price <= 0) return purse;
-        const double gold = purse.piecesor.value_or(0);
-        if (gold < 1) return std::nullopt;
-        purse.piecesor = gold - 1;
-        purse.piecesargent = purse.piecesargent.value_or(0) + 10;
-    }
+    long long left = price;
+    spend(purse.piecescuivre, 100, left);
+    spend(purse.piecesbronze, 10, left);
+    if (left <= 0) return purse;
+    // An empty silver box is skipped at once: the first gold piece broken fills it.
+    const auto broken = money::payBreaking(purse.piecesargent.value_or(0), left);
+    if (!broken) return std::nullopt;
+    if (broken->breaks > 0) purse.piecesor = purse.piecesor.value_or(0) - double(broken->breaks);
+    if (purse.piecesargent || broken->breaks > 0) purse.piecesargent = broken->left;
+    return purse;
 }
 
 } // namespace skills

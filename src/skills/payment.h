@@ -10,10 +10,12 @@ namespace skills {
 
 // Pays `price` silver pieces from the smallest coin up: copper by hundreds, then bronze by
 // tens, then silver; when the silver runs out, one gold piece is broken into ten more silver
-// (added to what the box holds), then the silver goes on paying. Empty boxes are skipped and
-// stay empty; coins too few to make a silver piece stay in the purse.
-// A price below 1 pays nothing. No value when the purse cannot cover the price (a gold piece
-// would be needed that the purse does not hold): then nothing is to be paid.
+// (added to what the box holds, the gold less 1 whatever it holds), then the silver goes on
+// paying. Empty boxes are skipped and stay empty; coins too few to make a silver piece stay in
+// the purse. The purse keeps its worth less the price. A price below 1 pays nothing.
+// Worked out at once: no value when the silver lies so far below zero that no number of gold
+// pieces broken ten silver at a time could fill it to the coin. Whether the purse is worth
+// the price is the cost dialog's verdict, not this.
 std::optional<Purse> payecout(Purse purse, int price);
 
 } // namespace skills

@@ -5,6 +5,7 @@
 #include "equipment/purse.h"
 #include "hero/poidstotal.h"
 #include "skills/attrib.h"
+#include "skills/costdialog.h"
 #include "skills/payment.h"
 #include "skills/skillcontrols.h"
 
@@ -52,16 +53,17 @@ private:
 
 } // namespace
 
-bool payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
+PaymentOutcome payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
     Attrib& sheet = attrib();
     const ButtonsDisabled disabled(sheet);
 
     const CoinTexts before = textsOf(purse::Sheet::Attrib);
     const Purse owned = Purse::fromTexts(before[0], before[1], before[2], before[3]);
-    // The verdict saw enough silver, but a purse changed meanwhile, or one holding a part of
-    // a gold piece, may still fall short: then nothing is paid rather than a coin gone below 0.
+    // The boxes stay live while the dialog shows: what it saw may no longer hold.
+    if (!affichecout(sheet.pointsarepartir->text(), cost, owned).accepte)
+        return PaymentOutcome::Short;
     const auto paid = payecout(owned, cost.price);
-    if (!paid) return false;
+    if (!paid) return PaymentOutcome::Short;
 
     const CoinTexts after = textsOf(*paid);
     writeCoins(purse::Sheet::Attrib, after);
@@ -70,7 +72,7 @@ bool payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
         writeCoins(purse::Sheet::Attrib, before);
         poidstotalattrib();
         chargeMaximumDepassee();
-        return false;
+        return PaymentOutcome::OverLoad;
     }
 
     skillBox->setText(textnum::fmt(newValue));
@@ -83,7 +85,7 @@ bool payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
         writeCoins(purse::Sheet::Equip, twins);
     }
     sheet.pointsarepartir->setValue(sheet.pointsarepartir->value() - cost.points);
-    return true;
+    return PaymentOutcome::Paid;
 }
 
 } // namespace skills

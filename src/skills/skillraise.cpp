@@ -78,8 +78,19 @@ void raiseSkill(SkillId id) {
     // wait cut short by the end of the program pays nothing. The close box leaves it False.
     if (dialog && dialog->isVisible()) return;
     if (!shared::accepte || !forms::isLoaded<Attrib>() || !box) return;
-    if (payRaise(box, decision.newValue, decision.cost))
+    switch (payRaise(box, decision.newValue, decision.cost)) {
+    case PaymentOutcome::Paid:
         coutpoint().prixpoints->setCaption(textnum::fmt(0)); // nothing left to pay
+        break;
+    case PaymentOutcome::Short:
+        // Accepted, then the points or the purse changed: the dialog says what is short now.
+        dialog = &coutpoint();
+        dialog->affichecout();
+        appclock::waitWhileVisible(dialog);
+        break;
+    case PaymentOutcome::OverLoad:
+        break;
+    }
 }
 
 void testSkill(SkillId id) {

@@ -264,10 +264,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         fill(1, dague);
-        const int shortHeight = window.height();
+        const int shortHeight = window.height(), shortWidth = window.width();
         window.kinds[8].option->setValue(true);
         QVERIFY(window.kinds[8].frame->isVisible() && !window.kinds[1].frame->isVisible());
         QVERIFY(window.height() > shortHeight);
+        QCOMPARE(window.width(), shortWidth);
         window.kinds[1].option->setValue(true);
         QCOMPARE(window.height(), shortHeight);
         QCOMPARE(shown(1), dague);
@@ -329,7 +330,9 @@ private slots:
         cheminsaisie().findChild<CommandButton*>(button)->click();
         QCOMPARE(cheminsaisie().isVisible(), fails);
         QCOMPARE(messages().texts(),
-                 fails ? QStringList{RuntimeError::describe(75)} : QStringList());
+                 fails ? QStringList{RuntimeError::describe(75) +
+                                     "\r\nC:\\objets.ini\r\nUn dossier porte ce nom"}
+                       : QStringList());
         QCOMPARE(shared::choixrepertoire, choice);
         for (const QString name : {"objets.ini", "monstres.ini", "sorts.ini"})
             QCOMPARE(drive->read(name), name == file                     ? lines({line})

@@ -348,18 +348,22 @@ class TestControls : public QObject {
         QTest::addColumn<int>("picked"); // -1: none
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("current"); // the selected entry after filling, or none
+        QTest::addColumn<bool>("atOnce"); // addItems() rather than addItem() for each
         const int editable = int(ComboBox::Style::Editable);
         const int list = int(ComboBox::Style::List);
-        QTest::newRow("editable, empty") << editable << "" << -1 << "" << QString();
-        QTest::newRow("editable, typed") << editable << "Poi" << -1 << "Poi" << QString();
-        // Sorted: Poire, Pomme, Prune.
-        QTest::newRow("editable, picked") << editable << "" << 1 << "Pomme"
-                                          << "Pomme";
-        QTest::newRow("editable, picked then edited") << editable << "x" << 1 << "Pommex"
-                                                      << "Pomme";
-        QTest::newRow("list, nothing chosen") << list << "" << -1 << "" << QString();
-        QTest::newRow("list, chosen") << list << "" << 2 << "Prune"
-                                      << "Prune";
+        for (bool atOnce : {false, true}) {
+            const auto row = [atOnce](const char* name) {
+                return std::ref(QTest::addRow("%s%s", name, atOnce ? ", at once" : ""));
+            };
+            row("editable, empty") << editable << "" << -1 << "" << QString() << atOnce;
+            row("editable, typed") << editable << "Poi" << -1 << "Poi" << QString() << atOnce;
+            // Sorted: Poire, Pomme, Prune.
+            row("editable, picked") << editable << "" << 1 << "Pomme" << "Pomme" << atOnce;
+            row("editable, picked then edited")
+                << editable << "x" << 1 << "Pommex" << "Pomme" << atOnce;
+            row("list, nothing chosen") << list << "" << -1 << "" << QString() << atOnce;
+            row("list, chosen") << list << "" << 2 << "Prune" << "Prune" << atOnce;
+        }
     }
     void comboFillKeepsTextAndSelection() {
         QFETCH(int, style);
@@ -367,6 +371,7 @@ class TestControls : public QObject {
         QFETCH(int, picked);
         QFETCH(QString, text);
         QFETCH(QString, current);
+        QFETCH(bool, atOnce);
         Host host;
         auto* box = host.add(new ComboBox(QStringLiteral("devotion"), ComboBox::Style(style)));
         box->setSorted(true);
@@ -381,8 +386,14 @@ class TestControls : public QObject {
         int changes = 0;
         box->onChange([&] { ++changes; });
         // Before, between and after the entries in the sorted order.
-        for (const char* item : {"Abricot", "Pêche", "Raisin", "Figue"})
-            box->addItem(QString::fromUtf8(item));
+        const QStringList more = {"Abricot", "Pêche", "Raisin", "Figue"};
+        if (atOnce)
+            box->addItems(more);
+        else
+            for (const QString& item : more)
+                box->addItem(item);
+        QCOMPARE(box->listCount(), (picked >= 0 ? 3 : 0) + 4);
+        QCOMPARE(box->list(0), QStringLiteral("Abricot"));
         QCOMPARE(box->text(), text);
         QCOMPARE(changes, 0);
         const QString selected =
@@ -407,6 +418,31 @@ class TestControls : public QObject {
         QCOMPARE(order.mid(0, 4), QStringList({"Alpha", "alpha", "beta", "Delta"}));
         QVERIFY(order.indexOf("Épée") < order.indexOf("gamma"));
         QCOMPARE(box.list(names.size()), QString());
+    }
+
+    // Many names sorted and merged at once keep the order of one comparison at a time.
+    void manyNamesKeepTheOrder() {
+        const QStringList parts = {"é", "E", "e", "œ", "Œ", "-", ".", " ", "'", "a", "A", "1",
+                                   "10", "ß", "ç", "C", "ÿ", "z"};
+        QStringList names;
+        for (int i = 0; i < 3000; ++i)
+            names << parts[i % 18] + parts[(i * 7) % 18] + parts[(i * 13 / 5) % 18];
+        QStringList expected = names;
+        std::stable_sort(expected.begin(), expected.end(), nameBefore);
+        QStringList sorted = names;
+        sortNames(sorted);
+        QCOMPARE(sorted, expected);
+        ComboBox one(QStringLiteral("un")), many(QStringLiteral("plusieurs"));
+        for (ComboBox* box : {&one, &many})
+            box->setSorted(true);
+        for (const QStringList& half : {names.mid(0, 1500), names.mid(1500)}) {
+            for (const QString& name : half)
+                one.addItem(name);
+            many.addItems(half);
+        }
+        QCOMPARE(many.model()->rowCount(), one.model()->rowCount());
+        for (int i = 0; i < one.listCount(); ++i)
+            QCOMPARE(many.list(i), one.list(i));
     }
 
     void comboClearList_data() {

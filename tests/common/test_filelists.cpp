@@ -178,6 +178,22 @@ private slots:
         QCOMPARE(listed(box), QStringList({"Arbalète.ard", "arc.ard"}));
     }
 
+    // A lister never shown makes no rows; shown, it shows what it lists. Another lister of the
+    // same folder takes its names without reading the folder again.
+    void rowsWhileShown() {
+        FileListBox box("fichier");
+        box.setPathAndPattern("C:\\objets", "*.ard;*.txt");
+        QCOMPARE(box.count(), 0);
+        box.show();
+        QCOMPARE(entries(box), QStringList({"arc.ard", "notes.txt"}));
+        box.setPattern("*.ARM");
+        QCOMPARE(entries(box), listed(box));
+        FileListBox twin("fichier");
+        twin.listSameAs(box);
+        QCOMPARE(listed(twin), listed(box));
+        QCOMPARE(twin.path() + twin.pattern(), box.path() + box.pattern());
+    }
+
     void dirListShowsParentAndSubFolders_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QStringList>("shown");

@@ -6,8 +6,80 @@
 #include <QDir>
 #include <QTest>
 #include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+enum Situation { DiskFull, SizeLimit, FolderInPlace, ReadOnly };
+
+// Runs `write` in a child process that sees `folder` as a RAM disk of 16 KiB of its own, and
+// returns the `message` it left; "skip" when the system lets no such disk be made.
+template <typename Write> QString onFullDisk(const QString& folder, Write write, QString& message) {
+    int channel[2];
+    if (pipe(channel) != 0) return "skip";
+    const pid_t child = fork();
+    if (child == 0) {
+        const QByteArray path = QFile::encodeName(folder);
+        const bool root = geteuid() == 0;
+        const auto map = [](const char* file, const QByteArray& line) {
+            QFile f(file);
+            return f.open(QIODevice::WriteOnly) && f.write(line) == line.size();
+        };
+        const QByteArray uid = QByteArray::number(geteuid()), gid = QByteArray::number(getegid());
+        const bool ready = unshare(CLONE_NEWNS | (root ? 0 : CLONE_NEWUSER)) == 0 &&
+                           (root || (map("/proc/self/setgroups", "deny") &&
+                                     map("/proc/self/uid_map", "0 " + uid + " 1") &&
+                                     map("/proc/self/gid_map", "0 " + gid + " 1"))) &&
+                           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                           mount("tmpfs", path, "tmpfs", 0, "size=16k") == 0;
+        if (ready) {
+            write();
+            // The old file lay on the disk underneath: nothing of it is to be seen here.
+        }
+        const QByteArray said = ready ? message.toUtf8() : QByteArray("skip");
+        (void)!::write(channel[1], said.constData(), said.size());
+        _exit(0);
+    }
+    close(channel[1]);
+    QByteArray said;
+    char buffer[512];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    close(channel[0]);
+    waitpid(child, nullptr, 0);
+    return QString::fromUtf8(said);
+}
+
+// Runs `write` with files limited to 4 KiB, as a disk that refuses more would.
+template <typename Write> void underSizeLimit(Write write) {
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    write();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+}
+
+// Runs `write` as a user whom permissions bind: the superuser becomes nobody meanwhile, the
+// folders under `root` open to all.
+template <typename Write> void asUnprivileged(const QString& root, Write write) {
+    if (geteuid() != 0) return write();
+    for (const QString& folder : {root, root + "/heros"})
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+    // Real and effective both: the check for a writable file asks with the real one.
+    if (setresuid(65534, 65534, 0) != 0) QFAIL("cannot become nobody");
+    write();
+    if (setresuid(0, 0, 0) != 0) QFAIL("cannot become the superuser again");
+}
+
+} // namespace
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -124,9 +196,17 @@ private slots:
     }
 
     void unreadableFileIsAccessError() {
-        if (geteuid() == 0) QSKIP("permissions do not bind the superuser");
-        QFile::setPermissions(drive_->write("secret.txt", "x"), QFileDevice::WriteOwner);
-        QCOMPARE(errorOf([] { TextInput in("C:\\secret.txt"); }), 75);
+        QFile::setPermissions(drive_->write("heros/secret.txt", "x"), QFileDevice::WriteOwner);
+        QString message;
+        asUnprivileged(drive_->root(), [&] {
+            try {
+                TextInput in("C:\\heros\\secret.txt");
+            } catch (const RuntimeError& e) {
+                message = e.message();
+            }
+        });
+        QCOMPARE(message, "Erreur d'accès au chemin/fichier\r\nC:\\heros\\secret.txt\r\n"
+                          "Permission refusée");
     }
 
     void fields_data() {
@@ -226,24 +306,52 @@ private slots:
         QCOMPARE(QFileInfo::exists(drive_->root() + "/heros/Arn.af/dedans.txt"), folderInTheWay);
     }
 
-    // A write that runs out of room part-way leaves the old file as it was.
-    void failedWriteKeepsOldFileWhole() {
-        drive_->write("Arn.af", "Arn\r\n12\r\n");
-        TextOutput out("C:\\Arn.af");
-        for (int i = 0; i < 20000; ++i)
-            out.printLine("une ligne assez longue pour remplir");
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        setrlimit(RLIMIT_FSIZE, &small);
-        const int error = errorOf([&] { out.commit(); });
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-        QCOMPARE(error, 75);
-        QCOMPARE(drive_->read("Arn.af"), QByteArray("Arn\r\n12\r\n"));
-        QCOMPARE(QDir(drive_->root()).entryList(QDir::Files | QDir::Hidden), QStringList{"Arn.af"});
+    // A failed write says what failed, under the description: the file, then the system's
+    // reason. The old file stays whole.
+    void failedWriteSaysWhy_data() {
+        QTest::addColumn<int>("situation");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << int(DiskFull) << "Disque plein";
+        QTest::newRow("size limit") << int(SizeLimit) << "Fichier trop volumineux";
+        QTest::newRow("folder in the file's place") << int(FolderInPlace) << "Un dossier porte ce nom";
+        QTest::newRow("read-only file") << int(ReadOnly) << "Permission refusée";
+    }
+    void failedWriteSaysWhy() {
+        QFETCH(int, situation);
+        QFETCH(QString, reason);
+        const QString expected = "Erreur d'accès au chemin/fichier\r\nC:\\heros\\Arn.af\r\n" + reason;
+        const QByteArray old = "Arn\r\n12\r\n";
+        QDir(drive_->root()).mkpath("heros");
+        if (situation != FolderInPlace) drive_->write("heros/Arn.af", old);
+        QString message;
+        const auto save = [&] {
+            TextOutput out("c:\\heros\\Arn.af");
+            for (int i = 0; i < 4000; ++i)
+                out.printLine("une ligne assez longue pour remplir");
+            if (situation == FolderInPlace) QDir(drive_->root()).mkpath("heros/Arn.af");
+            try {
+                out.commit();
+            } catch (const RuntimeError& e) {
+                message = e.message();
+            }
+        };
+        switch (situation) {
+        case DiskFull:
+            message = onFullDisk(drive_->root() + "/heros", save, message);
+            if (message == "skip") QSKIP("no private RAM disk can be made here");
+            break;
+        case SizeLimit:
+            underSizeLimit(save);
+            break;
+        case ReadOnly:
+            QFile::setPermissions(drive_->root() + "/heros/Arn.af", QFileDevice::ReadOwner);
+            asUnprivileged(drive_->root(), save);
+            break;
+        default:
+            save();
+        }
+        QCOMPARE(message, expected);
+        if (situation != FolderInPlace) QCOMPARE(drive_->read("heros/Arn.af"), old);
     }
 
     void freeFileCountsOpenOutputs() {

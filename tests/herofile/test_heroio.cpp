@@ -189,9 +189,9 @@ private slots:
     void unreadableFileLeavesTheSheets_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("description");
-        QTest::newRow("short") << QByteArray("Court\r\n").repeated(214)
-                               << QStringLiteral("L'entrée dépasse la fin de fichier");
-        QTest::newRow("empty") << QByteArray() << QStringLiteral("L'entrée dépasse la fin de fichier");
+        const QString pastEnd = QStringLiteral("L'entrée dépasse la fin de fichier\r\nC:\\Court.af");
+        QTest::newRow("short") << QByteArray("Court\r\n").repeated(214) << pastEnd;
+        QTest::newRow("empty") << QByteArray() << pastEnd;
     }
     void unreadableFileLeavesTheSheets() {
         QFETCH(QByteArray, content);
@@ -233,7 +233,9 @@ private slots:
     void saveIntoAFolderThatHasGone() {
         settings::current().heroFolder = QStringLiteral("C:\\parti\\");
         save(warrior(QStringLiteral("Perdu"), 4, 10));
-        QCOMPARE(program->messages.texts(), QStringList{QStringLiteral("Chemin d'accès introuvable")});
+        QCOMPARE(program->messages.texts(),
+                 QStringList{QStringLiteral("Chemin d'accès introuvable\r\nC:\\parti\\Perdu.af\r\n"
+                                            "Fichier ou dossier introuvable")});
         QCOMPARE(program->messages.last().title, QStringLiteral("Erreur !"));
         QCOMPARE(program->messages.last().icon, MsgIcon::Critical);
         QCOMPARE(perso().nom->listCount(), 0);

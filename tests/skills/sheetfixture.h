@@ -38,7 +38,8 @@ inline void tick(skills::HeroType type, const QString& deity = {}) {
     p.devotion->setText(deity);
 }
 
-// A sheet's purse: gold, silver, bronze, copper.
+// A sheet's purse: gold, silver, bronze, copper. Typed from copper up: silver owed is in the
+// box before the gold that makes up for it, or the gold alone would weigh past the limit.
 inline QStringList purseOf(purse::Sheet on) {
     QStringList texts;
     for (purse::Coin coin : purse::coins)
@@ -47,7 +48,7 @@ inline QStringList purseOf(purse::Sheet on) {
 }
 inline void setPurse(const QStringList& texts) {
     for (purse::Sheet on : {purse::Sheet::Attrib, purse::Sheet::Equip})
-        for (int i = 0; i < 4; ++i)
+        for (int i = 3; i >= 0; --i)
             purse::coinBox(on, purse::coins[i])->setText(texts[i]);
 }
 
@@ -62,9 +63,12 @@ struct DialogSeen {
 // Answers the next cost dialog as soon as the raise waits for it: "accepter", "refuser",
 // "retour", or "close" for its close box. `during` runs first, while the dialog is shown; the
 // answer comes in a later turn of the event loop, so that the wait sees what `during` did.
+// Given several answers, answers the dialog each time it shows again; `seen` is the last.
 class DialogAnswer {
 public:
-    explicit DialogAnswer(const QString& answer, std::function<void()> during = {}) {
+    explicit DialogAnswer(const QString& answer, std::function<void()> during = {})
+        : DialogAnswer(QStringList{answer}, std::move(during)) {}
+    DialogAnswer(QStringList answers, std::function<void()> during) {
         look_.setSingleShot(true);
         reply_.setSingleShot(true);
         QObject::connect(&look_, &QTimer::timeout, [this, during] {
@@ -79,11 +83,13 @@ public:
             seen.retourShown = !d.retour->isHidden();
             seen.refusReadsWhole =
                 d.refus->fontMetrics().horizontalAdvance(seen.refus) < d.refus->width();
-            if (during) during();
+            if (during && answered == 0) during();
             reply_.start(1);
         });
-        QObject::connect(&reply_, &QTimer::timeout, [answer] {
+        QObject::connect(&reply_, &QTimer::timeout, [this, answers] {
             Coutpoint& d = coutpoint();
+            const QString& answer = answers[answered++];
+            if (answered < answers.size()) look_.start(0);
             if (answer == QLatin1String("close"))
                 d.close();
             else
@@ -92,6 +98,7 @@ public:
         look_.start(0);
     }
     DialogSeen seen;
+    qsizetype answered = 0;
 
 private:
     QTimer look_, reply_;

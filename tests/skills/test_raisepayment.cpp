@@ -49,6 +49,9 @@ private slots:
         QTest::newRow("empty boxes stay empty")
             << true << "1" << QStringList{"1", "", "", ""} << QStringList{"0", "5", "", ""}
             << QStringList{"0", "5", "", ""} << "1";
+        QTest::newRow("part of a gold piece, broken all the same")
+            << true << "" << QStringList{"0.5", "", "", ""} << QStringList{"-0.5", "9", "", ""}
+            << QStringList{"-0.5", "9", "", ""} << "1";
         QTest::newRow("no hero: the other sheet keeps its coins")
             << false << "" << QStringList{"1", "0", "0", "0"} << QStringList{"0", "9", "0", "0"}
             << QStringList{"1", "0", "0", "0"} << "1";
@@ -77,6 +80,38 @@ private slots:
         QCOMPARE(equip().poidstransporte->text(), weight);
         QCOMPARE(coutpoint().points->caption(), u"1"_s);
         QCOMPARE(coutpoint().prixpoints->caption(), u"0"_s);
+        QVERIFY(program->messages.shown.empty());
+    }
+
+    // The dialog is not modal: what it saw may change before "Accepter". Then it shows again,
+    // saying what is short now, and nothing is paid.
+    void shortWhenAccepted_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refus");
+        QTest::newRow("purse emptied")
+            << "piecesor" << "0" << "Vous n'avez pas suffisamment d'argent !";
+        QTest::newRow("points spent")
+            << "pointsarepartir" << "0" << "Vous n'avez pas suffisamment de points à répartir !";
+    }
+    void shortWhenAccepted() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, refus);
+        Attrib& a = sheet::wiredAttrib();
+        sheet::tick(HeroType::Cavalier);
+        sheet::setPurse({u"1"_s, u""_s, u""_s, u""_s});
+        a.pointsarepartir->setText(u"3"_s);
+
+        sheet::DialogAnswer answer({u"accepter"_s, u"retour"_s},
+                                   [&] { a.findChild<TextBox*>(box)->setText(text); });
+        a.psu[12]->click();
+        QCOMPARE(answer.answered, 2);
+        QCOMPARE(answer.seen.refus, refus);
+        QVERIFY(answer.seen.retourShown && !answer.seen.accepterShown);
+        QCOMPARE(a.survie[12]->text(), QString());
+        QCOMPARE(a.findChild<TextBox*>(box)->text(), text);
+        QCOMPARE(a.pointsarepartir->text(), box == u"pointsarepartir" ? text : u"3"_s);
         QVERIFY(program->messages.shown.empty());
     }
 

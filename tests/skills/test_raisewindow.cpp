@@ -3,6 +3,7 @@
 #include "common/messagebox.h"
 #include "common/shared.h"
 #include "skills/costtables.h"
+#include "skills/purse.h"
 #include "skills/raise.h"
 #include "skills/sheetfixture.h"
 #include "skills/skilltable.h"
@@ -85,6 +86,13 @@ private slots:
             << "" << QStringList{"", "", "", ""}
             << u"Vous n'avez pas suffisamment de points à répartir et d'argent !!"_s << "retour";
         QTest::newRow("close box on a refused raise") << "1" << rich << noPoints << "close";
+        // Worth the price, but no number of gold pieces broken fills that silver to the coin.
+        QTest::newRow("silver beyond the coin below zero")
+            << "5" << QStringList{"1000000000000000000", "-5000000000000000000", "", ""}
+            << noMoney << "retour";
+        QTest::newRow("fifty million gold pieces broken")
+            << "5" << QStringList{"50000010", "-500000000", "", ""} << ""
+            << "accepter";
     }
     void verdictAndAnswer() {
         QFETCH(QString, points);
@@ -117,6 +125,10 @@ private slots:
         QCOMPARE(a.survie[12]->text(), raised ? u"10"_s : u"9"_s);
         QCOMPARE(a.pointsarepartir->text(),
                  raised ? textnum::fmt(textnum::val(points) - 2) : points);
+        const auto worth = [](const QStringList& c) {
+            return fortune(skills::Purse::fromTexts(c[0], c[1], c[2], c[3]));
+        };
+        QCOMPARE(worth(sheet::purseOf(purse::Sheet::Attrib)), worth(coins) - (raised ? 100 : 0));
         if (!raised) QCOMPARE(sheet::purseOf(purse::Sheet::Attrib), coins);
         QVERIFY(program->messages.shown.empty());
     }
