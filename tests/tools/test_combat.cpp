@@ -180,8 +180,8 @@ private slots:
     void results_data() {
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("side");
-        QTest::newRow("hero") << "rheros" << "Heros";
-        QTest::newRow("adversary") << "radv" << "Adversaire";
+        QTest::newRow("hero") << QStringLiteral("rheros") << QStringLiteral("Heros");
+        QTest::newRow("adversary") << QStringLiteral("radv") << QStringLiteral("Adversaire");
     }
     void results() {
         QFETCH(QString, result);
