@@ -8,16 +8,17 @@
 #include "app/startup.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
-#include "timing.h"
+#include "measure.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 
 #include <algorithm>
 #include <map>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,32 +82,18 @@ void writeNames(const QString& path, const QStringList& names) {
     writeFile(path, names.join(u'\n').toUtf8());
 }
 
-int startup(QApplication& app) {
-    // The first paint of the hero sheet; a zero timer lets the whole paint finish first.
-    struct FirstPaint : QObject {
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (!seen && event->type() == QEvent::Paint && watched->objectName() == u"perso" &&
-                static_cast<QWidget*>(watched)->isWindow()) {
-                seen = true;
-                QTimer::singleShot(0, [] {
-                    const double ms = bench::msSinceProcessStart();
-                    std::printf("startup_ms=%.2f\nshown=%s\nhidden=%s\n", ms,
-                                qPrintable(widgetCounts(true)), qPrintable(widgetCounts(false)));
-                    std::printf("peak_kb=%ld\n", bench::peakMemoryKb());
-                    std::fflush(stdout);
-                    std::_Exit(0);
-                });
-            }
-            return false;
-        }
-        bool seen = false;
-    } firstPaint;
-    app.installEventFilter(&firstPaint);
+void startup() {
+    bench::onFirstPaint([](const QWidget* window) { return window->objectName() == u"perso"; },
+                        [] {
+                            const double ms = bench::msSinceProcessStart();
+                            bench::finish(QString::asprintf("startup_ms=%.2f\n", ms) +
+                                          u"shown="_s + widgetCounts(true) + u"\nhidden="_s +
+                                          widgetCounts(false) + u'\n');
+                        });
     startProgram();
-    return app.exec();
 }
 
-int listing(int count, const QString& namesFile) {
+[[noreturn]] void listing(int count, const QString& namesFile) {
     writeCatalogue(count);
     startProgram();
     Equip& sheet = equip();
@@ -117,32 +104,27 @@ int listing(int count, const QString& namesFile) {
     for (int round = 0; round < 5; ++round) {
         sheet.Option[1]->setValue(true);
         QApplication::processEvents();
-        if (round == 0) writeNames(namesFile + QStringLiteral(".before"), listOf(sheet.equip[1]));
+        if (round == 0) writeNames(namesFile + u".before"_s, listOf(sheet.equip[1]));
         const bench::Stopwatch watch;
         sheet.Option[4]->setValue(true);
         QApplication::processEvents();
         times.push_back(watch.ms());
     }
-    std::sort(times.begin(), times.end());
     writeNames(namesFile, listOf(sheet.equip[1]));
-    std::printf("listing_ms=%.2f\nlisted=%d\npeak_kb=%ld\n", times[times.size() / 2],
-                int(sheet.equip[1]->count()), bench::peakMemoryKb());
-    std::fflush(stdout);
-    std::_Exit(0);
+    bench::finishListing(times, sheet.equip[1]->count());
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // A run that waits on something (a message box) would hang the script.
-    QTimer::singleShot(60000, [] {
-        std::fprintf(stderr, "no result after 60 s\n");
-        std::_Exit(1);
-    });
-    const QStringList args = QApplication::arguments();
-    if (args.size() == 2 && args[1] == u"startup") return startup(app);
-    if (args.size() == 4 && args[1] == u"listing") return listing(args[2].toInt(), args[3]);
-    std::fprintf(stderr, "usage: ambrefer_bench startup | listing N NAMESFILE\n");
-    return 2;
+    return bench::run(argc, argv, "ambrefer_bench startup | listing N NAMESFILE",
+                      [](const QStringList& args) {
+                          if (args.size() == 2 && args[1] == u"startup") {
+                              startup();
+                              return 0;
+                          }
+                          if (args.size() == 4 && args[1] == u"listing")
+                              listing(args[2].toInt(), args[3]);
+                          return 2;
+                      });
 }
