@@ -66,9 +66,11 @@ QStringList namesIn(const QString& path) {
 void startup(const QString& shown, const QString& hidden) {
     QWidget* window = windowOf(shown);
     windowOf(hidden); // made and never shown, as the program's other windows
-    bench::onFirstPaint([window](const QWidget* painted) { return painted == window; }, [] {
-        bench::finish(QString::asprintf("startup_ms=%.2f\n", bench::msSinceProcessStart()));
-    });
+    bench::onFirstPaint(
+        [window](const QWidget* painted) { return painted == window; },
+        [] {
+            bench::finish(QString::asprintf("startup_ms=%.2f\n", bench::msSinceProcessStart()));
+        });
     window->show();
 }
 

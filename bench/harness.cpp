@@ -23,8 +23,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Base classes in the order a widget is counted: the first it inherits names its kind.
-const char* const kinds[] = {"QComboBox",   "QLineEdit",    "QPlainTextEdit", "QPushButton",
-                             "QRadioButton", "QCheckBox",   "QLabel",         "QGroupBox",
+const char* const kinds[] = {"QComboBox",    "QLineEdit", "QPlainTextEdit", "QPushButton",
+                             "QRadioButton", "QCheckBox", "QLabel",         "QGroupBox",
                              "QMenuBar",     "QMenu"};
 
 QString kindOf(const QWidget* widget) {
@@ -39,7 +39,8 @@ QString widgetCounts(bool shownWindows) {
     for (const QWidget* widget : QApplication::allWidgets())
         if (widget->window()->isVisible() == shownWindows) ++counts[kindOf(widget)];
     QStringList parts;
-    for (const auto& [kind, count] : counts) parts << QStringLiteral("%1=%2").arg(kind).arg(count);
+    for (const auto& [kind, count] : counts)
+        parts << QStringLiteral("%1=%2").arg(kind).arg(count);
     return parts.join(u',');
 }
 
@@ -54,17 +55,18 @@ void writeCatalogue(int count) {
     const QString drive = qEnvironmentVariable("AMBREFER_DRIVE_C");
     QDir(drive).mkpath(QStringLiteral("objets"));
     writeFile(drive + QStringLiteral("/objets.ini"), "C:\\objets\\\r\n");
-    const QStringList syllables = {"ar", "bé", "Cor", "da", "é", "Fla", "gue", "hô", "il",
-                                   "Ja", "ké", "lo", "Mæ", "nu", "œ", "pi", "qua", "Ré",
-                                   "su", "te", "ü", "va", "xi", "Yé", "zo", " "};
-    const QStringList extensions = {".arm", ".ard", ".mun", ".pro", ".pla", ".pot", ".poi",
-                                    ".liv", ".hab", ".prv", ".equ", ".BIJ"};
+    const QStringList syllables = {"ar", "bé", "Cor", "da", "é",  "Fla", "gue", "hô",  "il",
+                                   "Ja", "ké", "lo",  "Mæ", "nu", "œ",   "pi",  "qua", "Ré",
+                                   "su", "te", "ü",   "va", "xi", "Yé",  "zo",  " "};
+    const QStringList extensions = {".arm", ".ard", ".mun", ".pro", ".pla", ".pot",
+                                    ".poi", ".liv", ".hab", ".prv", ".equ", ".BIJ"};
     quint32 seed = 20;
     auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
     for (int i = 0; i < count; ++i) {
         QString name;
         const int length = 2 + int(next() >> 29);
-        for (int s = 0; s < length; ++s) name += syllables[int((next() >> 8) % syllables.size())];
+        for (int s = 0; s < length; ++s)
+            name += syllables[int((next() >> 8) % syllables.size())];
         name = name.trimmed() + QString::number(i);
         const QString fileName = name + extensions[i % extensions.size()];
         writeFile(drive + QStringLiteral("/objets/") + fileName,
@@ -74,7 +76,8 @@ void writeCatalogue(int count) {
 
 QStringList listOf(const ComboBox* box) {
     QStringList names;
-    for (int i = 0; i < box->count(); ++i) names << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        names << box->itemText(i);
     return names;
 }
 
@@ -86,8 +89,8 @@ void startup() {
     bench::onFirstPaint([](const QWidget* window) { return window->objectName() == u"perso"; },
                         [] {
                             const double ms = bench::msSinceProcessStart();
-                            bench::finish(QString::asprintf("startup_ms=%.2f\n", ms) +
-                                          u"shown="_s + widgetCounts(true) + u"\nhidden="_s +
+                            bench::finish(QString::asprintf("startup_ms=%.2f\n", ms) + u"shown="_s +
+                                          widgetCounts(true) + u"\nhidden="_s +
                                           widgetCounts(false) + u'\n');
                         });
     startProgram();

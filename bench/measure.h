@@ -57,7 +57,8 @@ private:
 }
 
 // Once the first window `isSheet` accepts has painted, and the paint is over, `report` runs.
-inline void onFirstPaint(std::function<bool(const QWidget*)> isSheet, std::function<void()> report) {
+inline void onFirstPaint(std::function<bool(const QWidget*)> isSheet,
+                         std::function<void()> report) {
     struct Watch : QObject {
         std::function<bool(const QWidget*)> isSheet;
         std::function<void()> report;

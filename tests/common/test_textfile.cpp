@@ -183,9 +183,8 @@ private slots:
     void unreadableFileIsAccessError() {
         QFile::setPermissions(drive_->write("heros/secret.txt", "x"), QFileDevice::WriteOwner);
         QString message;
-        limited(ReadOnly, drive_->root(), [&] {
-            message = messageOf([] { TextInput in("C:\\heros\\secret.txt"); });
-        });
+        limited(ReadOnly, drive_->root(),
+                [&] { message = messageOf([] { TextInput in("C:\\heros\\secret.txt"); }); });
         QCOMPARE(message, "Erreur d'accès au chemin/fichier\r\nC:\\heros\\secret.txt\r\n"
                           "Permission refusée");
     }

@@ -88,9 +88,10 @@ private slots:
     void shortWhenAccepted_data() {
         QTest::addColumn<QString>("box"); // emptied while the dialog shows
         QTest::addColumn<QString>("refus");
-        QTest::newRow("purse") << "piecesor" << "Vous n'avez pas suffisamment d'argent !";
-        QTest::newRow("points")
-            << "pointsarepartir" << "Vous n'avez pas suffisamment de points à répartir !";
+        QTest::newRow("purse") << "piecesor"
+                               << "Vous n'avez pas suffisamment d'argent !";
+        QTest::newRow("points") << "pointsarepartir"
+                                << "Vous n'avez pas suffisamment de points à répartir !";
     }
     void shortWhenAccepted() {
         QFETCH(QString, box);
