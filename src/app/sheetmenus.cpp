@@ -2,14 +2,18 @@
 
 #include "app/about.h"
 #include "app/toolentries.h"
+#include "catalogues/catalogfolders.h"
 #include "catalogues/cheminsaisie.h"
+#include "catalogues/monstres.h"
 #include "catalogues/saisie.h"
+#include "catalogues/sorts.h"
 #include "common/controls.h"
 #include "common/folderfile.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
+#include "skills/skillrow.h"
 #include "tools/combat.h"
 #include "tools/transfertheros.h"
 
@@ -34,6 +38,8 @@ const Entry entries[] = {
     {"menulanterne", "Lanterne", menulanterne_Click},
     {"menutransactions", "Transaction", menutransactions_Click},
     {"menusaisie", "Objets", menusaisie_Click},
+    {"menusorts", "Sorts", menusorts_Click},
+    {"menumonstres", "Monstres et PNJ", menumonstres_Click},
     {"menuaide", "Aide", menuaide_Click},
     {"menuabout", "A propos", menuabout_Click},
 };
@@ -61,6 +67,7 @@ void menucombat_Click(Sheet from) {
     window.pause0->setValue(true);
     window.fichier->setValue(false);
     window.show();
+    takeMonsterFolder(*window.fichiers);
 }
 
 void menulanterne_Click(Sheet) { runLanterne(); }
@@ -75,6 +82,25 @@ void menusaisie_Click(Sheet from) {
         }
     }
     saisie().show();
+}
+
+// Only the hero sheet's entry lists the spells; the others leave the name list as it was.
+void menusorts_Click(Sheet from) {
+    Sorts& window = sorts();
+    window.sortsdieux->clearList();
+    for (const QString& deity : skills::deities())
+        window.sortsdieux->addItem(deity);
+    window.sortsliste->clearList();
+    for (const QString& classe : spellfile::classes())
+        window.sortsliste->addItem(classe);
+    window.show();
+    takeSpellFolder(from == Sheet::Perso);
+}
+
+void menumonstres_Click(Sheet) {
+    Monstres& window = monstres();
+    window.show();
+    takeMonsterFolder(*window.fichier);
 }
 
 void menuaide_Click(Sheet) { openHelpPage(); }

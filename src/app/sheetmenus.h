@@ -28,6 +28,8 @@ void menulanterne_Click(Sheet from);
 // "Transaction": the shop, placed where it was last closed, shown with the focus.
 void menutransactions_Click(Sheet from);
 void menusaisie_Click(Sheet from);
+void menusorts_Click(Sheet from);
+void menumonstres_Click(Sheet from);
 void menuaide_Click(Sheet from);
 void menuabout_Click(Sheet from);
 

@@ -1,7 +1,10 @@
 #include "catalogues/cheminsaisie.h"
 
+#include "catalogues/catalogfolders.h"
 #include "catalogues/itemnames.h"
+#include "catalogues/monstres.h"
 #include "catalogues/saisie.h"
+#include "catalogues/sorts.h"
 #include "common/folderfile.h"
 #include "common/folderlists.h"
 #include "common/runtimeerror.h"
@@ -81,10 +84,18 @@ void Cheminsaisie::ok_Click() {
         folderfile::write(*folderFile, shared::repertoire);
     }
     switch (shared::choixrepertoire) {
+    case 1:
+        monstres().fichier->setPath(shared::repertoire);
+        chargemonstres();
+        break;
     case 2:
         shared::cheminobjets = shared::repertoire;
         saisie().fichier->setPath(shared::repertoire);
         chargearmes();
+        break;
+    case 3:
+        sorts().fichier->setPath(shared::repertoire);
+        chargesorts();
         break;
     default:
         break;

@@ -36,8 +36,7 @@ QWidget* makeBox(const QString& name, const itemrecord::Field& field, QWidget* p
     }
     case BoxShape::Memo: {
         auto* box = new FieldMemoBox(name, parent);
-        box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 2 * box->frameWidth() + 8);
-        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 24);
+        box->showLines(3, 24);
         return box;
     }
     case BoxShape::Text:

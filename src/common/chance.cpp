@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 #include <random>
+#include <variant>
 
 namespace chance {
 namespace {
@@ -15,19 +16,28 @@ std::mt19937_64& engine() {
     return e;
 }
 
-std::optional<std::deque<double>>& scripted() {
-    static std::optional<std::deque<double>> values;
-    return values;
+using Draw = std::variant<double, Die>;
+
+std::optional<std::deque<Draw>>& scripted() {
+    static std::optional<std::deque<Draw>> draws;
+    return draws;
+}
+
+// The next scripted draw; none left ends the test here rather than letting it run on.
+const Draw& nextScripted() {
+    if (scripted()->empty()) qFatal("chance: the scripted random values ran out");
+    return scripted()->front();
 }
 
 } // namespace
 
 double rnd() {
-    auto& values = scripted();
-    if (values) {
-        if (values->empty()) qFatal("chance: the scripted random values ran out");
-        const double r = values->front();
-        values->pop_front();
+    if (scripted()) {
+        const Draw& draw = nextScripted();
+        if (const Die* die = std::get_if<Die>(&draw))
+            qFatal("chance: a random value was drawn where the die d%d was scripted", die->size);
+        const double r = std::get<double>(draw);
+        scripted()->pop_front();
         return r;
     }
     // The top 53 bits make a double that is never 1.
@@ -35,6 +45,15 @@ double rnd() {
 }
 
 int dice(int faces) {
+    if (scripted()) {
+        if (const Die* die = std::get_if<Die>(&nextScripted())) {
+            if (die->size != faces)
+                qFatal("chance: a d%d was drawn where the die d%d was scripted", faces, die->size);
+            const int face = die->face;
+            scripted()->pop_front();
+            return face;
+        }
+    }
     return static_cast<int>(std::floor(faces * rnd() + 1));
 }
 
@@ -50,7 +69,14 @@ void seedFromEntropy() {
 void script(std::vector<double> values) {
     for (double r : values)
         if (!(r >= 0 && r < 1)) qFatal("chance: a scripted random value %g is outside [0, 1)", r);
-    scripted() = std::deque<double>(values.begin(), values.end());
+    scripted() = std::deque<Draw>(values.begin(), values.end());
+}
+
+void scriptDice(const std::vector<Die>& dice) {
+    for (const Die& die : dice)
+        if (die.face < 1 || die.face > die.size)
+            qFatal("chance: a scripted face %d does not exist on a d%d", die.face, die.size);
+    scripted() = std::deque<Draw>(dice.begin(), dice.end());
 }
 void unscript() {
     scripted().reset();

@@ -22,6 +22,24 @@ std::function<void(double)>& spin() {
     static std::function<void(double)> f;
     return f;
 }
+std::function<void(int)>& yieldHook() {
+    static std::function<void(int)> f;
+    return f;
+}
+int yieldsSinceHook = 0;
+
+// One yield: the test hook's turn, then the queue. A test hook stands in for the user at
+// every turn, so only a real user's wait sleeps until something happens.
+void yieldOnce(bool mayWaitForEvents) {
+    if (yieldHook()) {
+        const auto hook = yieldHook(); // the hook may replace itself
+        hook(++yieldsSinceHook);
+        mayWaitForEvents = false;
+    }
+    QApplication::processEvents(mayWaitForEvents ? QEventLoop::WaitForMoreEvents
+                                                 : QEventLoop::AllEvents);
+    leaveIfEnding();
+}
 
 // Ends the wait once the dialog is really hidden (a minimised window gets a Hide event but
 // stays visible) or the waiting window is closed.
@@ -90,8 +108,17 @@ void waitWhileVisible(QWidget* dialog, QWidget* waiter) {
 }
 
 void yield() {
-    QApplication::processEvents();
-    leaveIfEnding();
+    yieldOnce(false);
+}
+
+void yieldWhile(const std::function<bool()>& holding) {
+    while (holding())
+        yieldOnce(true);
+}
+
+void setYieldHook(std::function<void(int)> hook) {
+    yieldHook() = std::move(hook);
+    yieldsSinceHook = 0;
 }
 
 } // namespace appclock

@@ -24,4 +24,13 @@ void waitWhileVisible(QWidget* dialog, QWidget* waiter = nullptr);
 // Serves pending events once, as a handler that yields between two steps does.
 void yield();
 
+// Yields again and again as long as `holding` answers true, each turn a yield of its own.
+// Between two turns it sleeps until an event comes rather than spinning the processor.
+void yieldWhile(const std::function<bool()>& holding);
+
+// Tests: called at every yield, before the queue is served, with the yield's number counted
+// from 1 since the hook was set, so a test can act at a chosen yield as a user would. An
+// empty function removes it.
+void setYieldHook(std::function<void(int)> hook);
+
 } // namespace appclock

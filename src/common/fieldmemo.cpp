@@ -12,6 +12,11 @@ FieldMemoBox::FieldMemoBox(const QString& name, QWidget* parent) : MemoBox(name,
     setTabChangesFocus(true);
 }
 
+void FieldMemoBox::showLines(int lines, int chars) {
+    setFixedHeight(fontMetrics().lineSpacing() * lines + 2 * frameWidth() + 8);
+    setMinimumWidth(fontMetrics().averageCharWidth() * chars);
+}
+
 void FieldMemoBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

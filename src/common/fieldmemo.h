@@ -9,6 +9,9 @@ class FieldMemoBox : public MemoBox {
 public:
     explicit FieldMemoBox(const QString& name, QWidget* parent = nullptr);
 
+    // Shows `lines` lines of text at a time, and at least `chars` characters of each.
+    void showLines(int lines, int chars);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;

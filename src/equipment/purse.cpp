@@ -1,5 +1,6 @@
 #include "equipment/purse.h"
 
+#include "common/controls.h"
 #include "equipment/equip.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
@@ -21,10 +22,14 @@ TextBox* coinBox(Sheet sheet, Coin coin) {
 
 TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextBox* copper) {
     switch (coin) {
-    case Coin::Or: return gold;
-    case Coin::Argent: return silver;
-    case Coin::Bronze: return bronze;
-    case Coin::Cuivre: break;
+    case Coin::Or:
+        return gold;
+    case Coin::Argent:
+        return silver;
+    case Coin::Bronze:
+        return bronze;
+    case Coin::Cuivre:
+        break;
     }
     return copper;
 }
@@ -44,6 +49,23 @@ void coinChanged(Sheet sheet, Coin coin) {
     } else {
         coinBox(twin, coin)->setValue(coinBox(sheet, coin)->value());
     }
+}
+
+money::Counts counts(Sheet sheet) {
+    money::Counts values{};
+    for (std::size_t i = 0; i < coins.size(); ++i)
+        values[i] = coinBox(sheet, coins[i])->value();
+    return values;
+}
+
+void writeBothSheets(const money::Counts& counts) {
+    const LoadChecksHeld held;
+    for (Sheet sheet : {Sheet::Attrib, Sheet::Equip})
+        for (std::size_t i = 0; i < coins.size(); ++i) {
+            TextBox* box = coinBox(sheet, coins[i]);
+            box->setText(textnum::fmt(counts[i]));
+            box->repaint();
+        }
 }
 
 } // namespace purse

@@ -5,6 +5,8 @@
 // copied as a number into the twin box of the other sheet, whose handling copies it back.
 // The exchange stops because writing the text a box already holds is no change; on the way it
 // leaves "" or "abc" as "0" and "5abc" as "5" on both sheets.
+#include "common/money.h"
+
 #include <array>
 
 class TextBox;
@@ -23,5 +25,12 @@ TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextB
 
 // The `piecesor_Change` .. `piecescuivre_Change` handling of either sheet.
 void coinChanged(Sheet sheet, Coin coin);
+
+// The numeric values of a sheet's four coin boxes, or to cuivre.
+money::Counts counts(Sheet sheet);
+
+// Writes a purse into the four coin boxes of both sheets as one operation: the boxes' own load
+// checks and mirror wait, the writer having weighed the purse already. An empty box gets "0".
+void writeBothSheets(const money::Counts& counts);
 
 } // namespace purse

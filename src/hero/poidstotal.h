@@ -6,3 +6,6 @@
 void poidstotal();
 // With the skills sheet's coins (its coin boxes check the load before the mirror runs).
 void poidstotalattrib();
+// The weight of the items alone, as the carried weight counts them: what the shop weighs a
+// purchase or a sale against before writing anything.
+double poidsobjets();

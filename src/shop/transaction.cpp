@@ -149,6 +149,7 @@ void Transaction::connectHandlers() {
     infos->onClick([this] { infos_Click(); });
     Label4->onClick([this] { Label4_Click(); });
     proposer->onClick([this] { proposer_Click(); });
+    bouton->onClick([this] { bouton_Click(); });
     menusauve->onClick([this] { menusauve_Click(); });
 }
 

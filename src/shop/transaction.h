@@ -64,6 +64,7 @@ public:
     // the price of that many units.
     bool prixutilisable = false;
     double quantitenegociee = 0;
+    bool transactionok = false; // no unit of the confirmation was refused for want of room
 
     void achat_Click();
     void vente_Click();
@@ -76,6 +77,7 @@ public:
     void infos_Click();
     void Label4_Click();
     void proposer_Click();
+    void bouton_Click(); // confirmation.cpp
     void menusauve_Click();
 
     void remplitboutique();

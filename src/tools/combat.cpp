@@ -101,6 +101,8 @@ void Combat::buildMenus() {
 
 void Combat::wireHandlers() {
     combatpnj->onClick([this] { combatpnj_Click(); });
+    Command2->onClick([this] { Command2_Click(); });
+    arret->onClick([this] { arret_Click(); });
     Command7->onClick([this] { Command7_Click(); });
     Command8->onClick([this] { Command8_Click(); });
     Label4->onClick([this] { Label4_Click(); });
@@ -120,6 +122,7 @@ void Combat::Form_Load() {
 
 // The window keeps its fields: closing only hides it, once its place is written down.
 void Combat::Form_Unload() {
+    stopFight();
     settings::keepPosition(*this);
     hide();
     sauveini();

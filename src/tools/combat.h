@@ -37,6 +37,8 @@ public:
     MenuEntry *menunon2, *menuoui, *menuou;
 
     void combatpnj_Click();
+    void Command2_Click(); // the fight, combat_fight.cpp
+    void arret_Click();
     void Command7_Click();
     void Command8_Click();
     void Label4_Click();
@@ -60,6 +62,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void stopFight(); // a fight running when the window closes goes no further
     void buildLayout(); // combat_layout.cpp
     void buildMenus();
     void wireHandlers();

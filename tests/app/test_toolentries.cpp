@@ -7,6 +7,7 @@
 #include "support/recorders.h"
 #include "support/testenv.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -30,6 +31,12 @@ class TestToolEntries : public QObject {
         action->trigger();
     }
 
+    static QObject* findTopLevel(const QString& name) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == name) return widget;
+        return nullptr;
+    }
+
 private slots:
     void init() {
         started.clear();
@@ -47,8 +54,8 @@ private slots:
     void bars() {
         FreshProgram fresh;
         const QStringList tools{"menucombat",   "menudes",          "menuepreuves", "menutir",
-                                "menulanterne", "menutransactions", "menusaisie",   "menuaide",
-                                "menuabout"};
+                                "menulanterne", "menutransactions", "menusaisie",   "menusorts",
+                                "menumonstres", "menuaide",         "menuabout"};
         for (const QString name : {"perso", "attrib", "equip"}) {
             QStringList shown;
             for (QAction* action : sheet(name).menuBar()->actions())
@@ -57,6 +64,64 @@ private slots:
             for (QAction* action : sheet(name).menuBar()->actions())
                 QVERIFY(action->menu() || action->parent() == &sheet(name));
         }
+    }
+
+    // A priest without a deity is stopped on the hero sheet by four entries; "Tir", the
+    // catalogues and the other two sheets never ask.
+    void priestCheck_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("checked");
+        const struct { const char *entry, *window; bool checked; } rows[] = {
+            {"menucombat", "combat", true},        {"menudes", "Dés", true},
+            {"menuepreuves", "epreuves", true},    {"menutransactions", "transaction", true},
+            {"menutir", "tir_dist", false},        {"menusaisie", "saisie", false},
+            {"menusorts", "sorts", false},         {"menumonstres", "monstres", false}};
+        for (const auto& row : rows)
+            QTest::newRow(row.entry) << row.entry << QString::fromUtf8(row.window) << row.checked;
+    }
+    void priestCheck() {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(bool, checked);
+        for (const QString from : {"perso", "attrib", "equip"}) {
+            FreshProgram fresh;
+            perso().findChild<OptionButton*>("pretre")->click();
+            trigger(qPrintable(entry), from);
+            const bool refused = checked && from == "perso";
+            QCOMPARE(fresh.messages.texts().contains("Un prêtre doit choisir une dévotion."), refused);
+            auto* shown = qobject_cast<QWidget*>(findTopLevel(window));
+            QCOMPARE(shown && shown->isVisible(), !refused);
+        }
+    }
+
+    // Only the tool entries read the settings file first: a position changed in the file
+    // moves "Dés" when it is chosen again, never the item editor.
+    void settingsReadFirst_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("Dés") << "menudes" << "Dés" << 4 << true;
+        QTest::newRow("Objets") << "menusaisie" << "saisie" << 12 << false;
+    }
+    void settingsReadFirst() {
+        QFETCH(QString, entry);
+        QFETCH(QString, window);
+        QFETCH(int, line);
+        QFETCH(bool, moved);
+        FreshProgram fresh;
+        trigger(qPrintable(entry));
+        auto* shown = qobject_cast<QWidget*>(findTopLevel(window));
+        QVERIFY(shown && shown->isVisible());
+        const QPoint before = shown->pos();
+        QStringList lines(15);
+        lines[0] = "c:\\";
+        lines[line - 1] = QString::number((before.y() + 40) * 15);
+        lines[line] = QString::number((before.x() + 30) * 15);
+        drive.write("ambrefer.ini", lines.join("\r\n").toLatin1() + "\r\n");
+        trigger(qPrintable(entry));
+        QCOMPARE(shown->pos(), moved ? before + QPoint(30, 40) : before);
     }
 
     void entries_data() {

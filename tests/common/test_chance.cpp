@@ -90,6 +90,8 @@ class TestChance : public QObject {
                              << "outside [0, 1)";
         QTest::newRow("negative") << "negative"
                                   << "outside [0, 1)";
+        QTest::newRow("dice run out") << "dice run out" << "ran out";
+        QTest::newRow("another die") << "another die" << "a d20 was drawn where the die d6 was";
     }
     void misuseFailsLoudly() {
         QFETCH(QString, misuse);
@@ -101,6 +103,10 @@ class TestChance : public QObject {
                 chance::script({0.5});
                 chance::d20();
                 chance::d20();
+            } else if (misuse.startsWith(QLatin1String("a")) || misuse.startsWith(QLatin1String("d"))) {
+                chance::scriptDice({{2, 6}, {6, 6}});
+                QCOMPARE(chance::d6(), 2);
+                misuse == QLatin1String("another die") ? chance::d20() : chance::d6() + chance::d6();
             } else {
                 chance::script({misuse == QLatin1String("one") ? 1.0 : -0.25});
             }

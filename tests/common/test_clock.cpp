@@ -36,6 +36,7 @@ class TestClock : public QObject {
     void cleanup() {
         appclock::setTimeSource({});
         appclock::setSpinWait({});
+        appclock::setYieldHook({});
     }
 
     void timeOfDay() {
@@ -81,6 +82,25 @@ class TestClock : public QObject {
         QTimer::singleShot(0, [&] { served = true; });
         appclock::yield();
         QVERIFY(served);
+    }
+
+    // The hook sees every yield, numbered from its setting, before the queue is served. A
+    // paused wait yields at every turn, and with no hook it sleeps between two events.
+    void yieldHookAndPausedWait() {
+        QStringList seen;
+        appclock::yield(); // before the hook: not counted
+        appclock::setYieldHook([&](int index) { seen << QString::number(index); });
+        QTimer::singleShot(0, [&] { seen << "served"; });
+        appclock::yield();
+        int turns = 0;
+        appclock::yieldWhile([&] { return ++turns <= 2; });
+        QCOMPARE(seen, QStringList({"1", "served", "2", "3"}));
+        appclock::setYieldHook({});
+        bool paused = true;
+        turns = 0;
+        QTimer::singleShot(150, [&] { paused = false; });
+        appclock::yieldWhile([&] { return ++turns && paused; });
+        QVERIFY2(turns < 30, "spinning");
     }
 
     // The wait for a dialog's answer ends when the dialog is really hidden or gone, or when

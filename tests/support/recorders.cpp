@@ -53,6 +53,7 @@ FreshProgram::FreshProgram() {
     settings::current() = {}; // the settings outlive the windows: start from a new install's
     chance::unscript();
     appclock::setSpinWait([](double) {});
+    appclock::setYieldHook({});
 }
 
 FreshProgram::~FreshProgram() {
@@ -60,6 +61,7 @@ FreshProgram::~FreshProgram() {
     chance::unscript();
     appclock::setSpinWait({});
     appclock::setTimeSource({});
+    appclock::setYieldHook({});
 }
 
 void pickFromList(QComboBox* box, int index) {
