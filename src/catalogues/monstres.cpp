@@ -142,5 +142,5 @@ void Monstres::Efface_Click() {
 }
 
 void Monstres::menusauve_Click() {
-    openFolderDialog(folderfile::monstres, *fichier, 1, *this);
+    openFolderDialog(folderfile::monstres, fichier, 1, *this);
 }
