@@ -6,7 +6,7 @@
 //   ambrefer_floor listing NAMESFILE      24 plain combo boxes holding the names of
 //                                         NAMESFILE.before, emptied and filled with addItems
 //                                         of NAMESFILE's names, timed
-#include "timing.h"
+#include "measure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,9 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -65,32 +63,18 @@ QStringList namesIn(const QString& path) {
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-int startup(QApplication& app, const QString& shown, const QString& hidden) {
+void startup(const QString& shown, const QString& hidden) {
     QWidget* window = windowOf(shown);
-    windowOf(hidden); // created and never shown, as the program's other windows
-    struct FirstPaint : QObject {
-        QWidget* window = nullptr;
-        bool seen = false;
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (!seen && watched == window && event->type() == QEvent::Paint) {
-                seen = true;
-                QTimer::singleShot(0, [] {
-                    std::printf("startup_ms=%.2f\npeak_kb=%ld\n", bench::msSinceProcessStart(),
-                                bench::peakMemoryKb());
-                    std::fflush(stdout);
-                    std::_Exit(0);
-                });
-            }
-            return false;
-        }
-    } firstPaint;
-    firstPaint.window = window;
-    app.installEventFilter(&firstPaint);
+    windowOf(hidden); // made and never shown, as the program's other windows
+    bench::onFirstPaint(
+        [window](const QWidget* painted) { return painted == window; },
+        [] {
+            bench::finish(QString::asprintf("startup_ms=%.2f\n", bench::msSinceProcessStart()));
+        });
     window->show();
-    return app.exec();
 }
 
-int listing(const QString& namesFile) {
+[[noreturn]] void listing(const QString& namesFile) {
     const QStringList before = namesIn(namesFile + QStringLiteral(".before"));
     const QStringList names = namesIn(namesFile);
     QWidget window;
@@ -118,25 +102,19 @@ int listing(const QString& namesFile) {
         QApplication::processEvents();
         times.push_back(watch.ms());
     }
-    std::sort(times.begin(), times.end());
-    std::printf("listing_ms=%.2f\nlisted=%d\npeak_kb=%ld\n", times[times.size() / 2],
-                int(lines[0]->count()), bench::peakMemoryKb());
-    std::fflush(stdout);
-    std::_Exit(0);
+    bench::finishListing(times, lines[0]->count());
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // A run that waits on something (a message box) would hang the script.
-    QTimer::singleShot(60000, [] {
-        std::fprintf(stderr, "no result after 60 s\n");
-        std::_Exit(1);
-    });
-    const QStringList args = QApplication::arguments();
-    if (args.size() == 4 && args[1] == u"startup") return startup(app, args[2], args[3]);
-    if (args.size() == 3 && args[1] == u"listing") return listing(args[2]);
-    std::fprintf(stderr, "usage: ambrefer_floor startup SHOWN HIDDEN | listing NAMESFILE\n");
-    return 2;
+    return bench::run(argc, argv, "ambrefer_floor startup SHOWN HIDDEN | listing NAMESFILE",
+                      [](const QStringList& args) {
+                          if (args.size() == 4 && args[1] == u"startup") {
+                              startup(args[2], args[3]);
+                              return 0;
+                          }
+                          if (args.size() == 3 && args[1] == u"listing") listing(args[2]);
+                          return 2;
+                      });
 }

@@ -8,22 +8,23 @@
 #include "app/startup.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
-#include "timing.h"
+#include "measure.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 
 #include <algorithm>
 #include <map>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Base classes in the order a widget is counted: the first it inherits names its kind.
-const char* const kinds[] = {"QComboBox",   "QLineEdit",    "QPlainTextEdit", "QPushButton",
-                             "QRadioButton", "QCheckBox",   "QLabel",         "QGroupBox",
+const char* const kinds[] = {"QComboBox",    "QLineEdit", "QPlainTextEdit", "QPushButton",
+                             "QRadioButton", "QCheckBox", "QLabel",         "QGroupBox",
                              "QMenuBar",     "QMenu"};
 
 QString kindOf(const QWidget* widget) {
@@ -38,7 +39,8 @@ QString widgetCounts(bool shownWindows) {
     for (const QWidget* widget : QApplication::allWidgets())
         if (widget->window()->isVisible() == shownWindows) ++counts[kindOf(widget)];
     QStringList parts;
-    for (const auto& [kind, count] : counts) parts << QStringLiteral("%1=%2").arg(kind).arg(count);
+    for (const auto& [kind, count] : counts)
+        parts << QStringLiteral("%1=%2").arg(kind).arg(count);
     return parts.join(u',');
 }
 
@@ -53,17 +55,18 @@ void writeCatalogue(int count) {
     const QString drive = qEnvironmentVariable("AMBREFER_DRIVE_C");
     QDir(drive).mkpath(QStringLiteral("objets"));
     writeFile(drive + QStringLiteral("/objets.ini"), "C:\\objets\\\r\n");
-    const QStringList syllables = {"ar", "bé", "Cor", "da", "é", "Fla", "gue", "hô", "il",
-                                   "Ja", "ké", "lo", "Mæ", "nu", "œ", "pi", "qua", "Ré",
-                                   "su", "te", "ü", "va", "xi", "Yé", "zo", " "};
-    const QStringList extensions = {".arm", ".ard", ".mun", ".pro", ".pla", ".pot", ".poi",
-                                    ".liv", ".hab", ".prv", ".equ", ".BIJ"};
+    const QStringList syllables = {"ar", "bé", "Cor", "da", "é",  "Fla", "gue", "hô",  "il",
+                                   "Ja", "ké", "lo",  "Mæ", "nu", "œ",   "pi",  "qua", "Ré",
+                                   "su", "te", "ü",   "va", "xi", "Yé",  "zo",  " "};
+    const QStringList extensions = {".arm", ".ard", ".mun", ".pro", ".pla", ".pot",
+                                    ".poi", ".liv", ".hab", ".prv", ".equ", ".BIJ"};
     quint32 seed = 20;
     auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
     for (int i = 0; i < count; ++i) {
         QString name;
         const int length = 2 + int(next() >> 29);
-        for (int s = 0; s < length; ++s) name += syllables[int((next() >> 8) % syllables.size())];
+        for (int s = 0; s < length; ++s)
+            name += syllables[int((next() >> 8) % syllables.size())];
         name = name.trimmed() + QString::number(i);
         const QString fileName = name + extensions[i % extensions.size()];
         writeFile(drive + QStringLiteral("/objets/") + fileName,
@@ -73,7 +76,8 @@ void writeCatalogue(int count) {
 
 QStringList listOf(const ComboBox* box) {
     QStringList names;
-    for (int i = 0; i < box->count(); ++i) names << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        names << box->itemText(i);
     return names;
 }
 
@@ -81,32 +85,18 @@ void writeNames(const QString& path, const QStringList& names) {
     writeFile(path, names.join(u'\n').toUtf8());
 }
 
-int startup(QApplication& app) {
-    // The first paint of the hero sheet; a zero timer lets the whole paint finish first.
-    struct FirstPaint : QObject {
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (!seen && event->type() == QEvent::Paint && watched->objectName() == u"perso" &&
-                static_cast<QWidget*>(watched)->isWindow()) {
-                seen = true;
-                QTimer::singleShot(0, [] {
-                    const double ms = bench::msSinceProcessStart();
-                    std::printf("startup_ms=%.2f\nshown=%s\nhidden=%s\n", ms,
-                                qPrintable(widgetCounts(true)), qPrintable(widgetCounts(false)));
-                    std::printf("peak_kb=%ld\n", bench::peakMemoryKb());
-                    std::fflush(stdout);
-                    std::_Exit(0);
-                });
-            }
-            return false;
-        }
-        bool seen = false;
-    } firstPaint;
-    app.installEventFilter(&firstPaint);
+void startup() {
+    bench::onFirstPaint([](const QWidget* window) { return window->objectName() == u"perso"; },
+                        [] {
+                            const double ms = bench::msSinceProcessStart();
+                            bench::finish(QString::asprintf("startup_ms=%.2f\n", ms) + u"shown="_s +
+                                          widgetCounts(true) + u"\nhidden="_s +
+                                          widgetCounts(false) + u'\n');
+                        });
     startProgram();
-    return app.exec();
 }
 
-int listing(int count, const QString& namesFile) {
+[[noreturn]] void listing(int count, const QString& namesFile) {
     writeCatalogue(count);
     startProgram();
     Equip& sheet = equip();
@@ -117,32 +107,27 @@ int listing(int count, const QString& namesFile) {
     for (int round = 0; round < 5; ++round) {
         sheet.Option[1]->setValue(true);
         QApplication::processEvents();
-        if (round == 0) writeNames(namesFile + QStringLiteral(".before"), listOf(sheet.equip[1]));
+        if (round == 0) writeNames(namesFile + u".before"_s, listOf(sheet.equip[1]));
         const bench::Stopwatch watch;
         sheet.Option[4]->setValue(true);
         QApplication::processEvents();
         times.push_back(watch.ms());
     }
-    std::sort(times.begin(), times.end());
     writeNames(namesFile, listOf(sheet.equip[1]));
-    std::printf("listing_ms=%.2f\nlisted=%d\npeak_kb=%ld\n", times[times.size() / 2],
-                int(sheet.equip[1]->count()), bench::peakMemoryKb());
-    std::fflush(stdout);
-    std::_Exit(0);
+    bench::finishListing(times, sheet.equip[1]->count());
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // A run that waits on something (a message box) would hang the script.
-    QTimer::singleShot(60000, [] {
-        std::fprintf(stderr, "no result after 60 s\n");
-        std::_Exit(1);
-    });
-    const QStringList args = QApplication::arguments();
-    if (args.size() == 2 && args[1] == u"startup") return startup(app);
-    if (args.size() == 4 && args[1] == u"listing") return listing(args[2].toInt(), args[3]);
-    std::fprintf(stderr, "usage: ambrefer_bench startup | listing N NAMESFILE\n");
-    return 2;
+    return bench::run(argc, argv, "ambrefer_bench startup | listing N NAMESFILE",
+                      [](const QStringList& args) {
+                          if (args.size() == 2 && args[1] == u"startup") {
+                              startup();
+                              return 0;
+                          }
+                          if (args.size() == 4 && args[1] == u"listing")
+                              listing(args[2].toInt(), args[3]);
+                          return 2;
+                      });
 }

@@ -1,8 +1,8 @@
 #include "catalogues/saisie.h"
 
+#include "catalogues/catalogfolders.h"
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/itemnames.h"
-#include "common/dialogplace.h"
 #include "common/fieldmemo.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
@@ -84,10 +84,16 @@ Saisie::Saisie() : Form(QStringLiteral("saisie"), QStringLiteral("Objets")) {
 
     auto* below = new QHBoxLayout;
     auto* frames = new QVBoxLayout;
+    int widest = 0;
     for (const itemrecord::Kind& kind : itemrecord::kinds()) {
         buildFrame(kind.number, central);
         frames->addWidget(kinds[kind.number].frame);
+        widest = std::max(widest, kinds[kind.number].frame->sizeHint().width());
     }
+    // One width for every kind: the window only grows taller, and the options stay put under
+    // the mouse from one kind to the next.
+    for (int kind = 1; kind <= 12; ++kind)
+        kinds[kind].frame->setMinimumWidth(widest);
     below->addLayout(frames, 1);
     auto* buttons = new QVBoxLayout;
     sauve = new CommandButton(QStringLiteral("sauve"), QStringLiteral("Sauver"), central);
@@ -143,14 +149,7 @@ void Saisie::Form_Unload() {
 }
 
 void Saisie::menusauve_Click() {
-    try {
-        shared::numfichier = freeFile();
-        shared::repertoire = folderfile::read(folderfile::objets);
-        cheminsaisie().preset(shared::repertoire);
-    } catch (const RuntimeError&) {
-    }
-    shared::choixrepertoire = 2;
-    showCentredOn(cheminsaisie(), *this);
+    openFolderDialog(folderfile::objets, nullptr, 2, *this);
 }
 
 void Saisie::kind_Click(int kind) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStringListModel>
 #include <QValidator>
 #include <QWheelEvent>
@@ -93,7 +94,8 @@ ComboBox::ComboBox(const QString& name, Style style, QWidget* parent) : QComboBo
         // boxes never complete: the hero sheets hold some sixty of them. A line edit lent the
         // one shared completer gets none of its own, and then loses that one too. The popup
         // list is made when first opened.
-        static QCompleter* const lent = new QCompleter(qApp);
+        static QPointer<QCompleter> lent;
+        if (!lent) lent = new QCompleter(qApp);
         auto* edit = new QLineEdit(this);
         edit->setCompleter(lent);
         setLineEdit(edit);

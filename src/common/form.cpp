@@ -121,7 +121,7 @@ void Form::arrangeForShowing() {
     QPoint at;
     if (corner)
         at = *corner;
-    else if (placement_ == Placement::Sheet || !from)
+    else if (placement_ == Placement::Sheet || placement_ == Placement::Screen || !from)
         at = centredOn(area, outer);
     else
         at = centredOn(from->frameGeometry(), outer);

@@ -36,8 +36,9 @@ class Form : public QMainWindow {
     //  Sheet:  on the top-left corner of the sheet it replaces, so that swapping sheets never
     //          moves what the user looks at; the first sheet centred on its screen;
     //  Tool:   where its kept position puts it (moveTwips); without one, centred on the window
-    //          that opened it the first time, then where the user leaves it.
-    enum class Placement { Dialog, Sheet, Tool };
+    //          that opened it the first time, then where the user leaves it;
+    //  Screen: centred on its screen every time, whichever window opened it.
+    enum class Placement { Dialog, Sheet, Tool, Screen };
     void setPlacement(Placement placement) { placement_ = placement; }
     Placement placement() const { return placement_; }
 

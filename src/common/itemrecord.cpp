@@ -89,7 +89,8 @@ const std::array<Kind, 12>& kinds() {
          "pla",
          "Plantes",
          "Plantes",
-         {name, text("partie", "Partie utilisée"), shopNamed(text("preparation", "Préparation", 1), "prepa"),
+         {name, text("partie", "Partie utilisée"),
+          shopNamed(text("preparation", "Préparation", 1), "prepa"),
           text("origine", "Lieu d'origine"), memo("effets", "Effets", 1),
           text("frequence", "Fréquence", 1, true), price(1), unit(1)}},
         {8, "pot", "Potions", "Potions", brewed},
@@ -199,6 +200,5 @@ bool isPrice(const QString& text) {
     constexpr double largest = 1e290;
     return number.match(text).hasMatch() && std::abs(textnum::val(text)) < largest;
 }
-
 
 } // namespace itemrecord

@@ -1,7 +1,6 @@
 #include "snake/snakedebut.h"
 
 #include "snake/modsnake.h"
-#include "snake/placement.h"
 #include "snake/snakegame.h"
 
 #include <QGroupBox>
@@ -39,7 +38,7 @@ SnakeDebut::SnakeDebut() : Form(u"SnakeDebut"_s, u"Snake"_s) {
 
     Command1->onClick([this] { Command1_Click(); });
     Command2->onClick([this] { Command2_Click(); });
-    snake::placeWindow(*this);
+    setPlacement(Placement::Screen);
 }
 
 void SnakeDebut::Form_Load() {

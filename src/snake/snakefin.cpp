@@ -1,7 +1,6 @@
 #include "snake/snakefin.h"
 
 #include "snake/modsnake.h"
-#include "snake/placement.h"
 #include "snake/snakedebut.h"
 
 #include <QHBoxLayout>
@@ -37,7 +36,7 @@ SnakeFin::SnakeFin() : Form(u"SnakeFin"_s, u"GAME OVER"_s) {
 
     Command1->onClick([this] { Command1_Click(); });
     Command2->onClick([this] { Command2_Click(); });
-    snake::placeWindow(*this);
+    setPlacement(Placement::Screen);
 }
 
 void SnakeFin::Command1_Click() {

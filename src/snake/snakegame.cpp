@@ -1,7 +1,6 @@
 #include "snake/snakegame.h"
 
 #include "snake/modsnake.h"
-#include "snake/placement.h"
 #include "snake/snakeboard.h"
 #include "snake/snakedebut.h"
 #include "snake/snakefin.h"
@@ -58,7 +57,7 @@ SnakeGame::SnakeGame() : Form(u"SnakeGame"_s, u"Snake"_s) {
     Timer2->onTimer([this] { Timer2_Timer(); });
     Timer1->setEnabled(false);
     Timer2->setInterval(1000);
-    snake::placeWindow(*this);
+    setPlacement(Placement::Screen);
 }
 
 void SnakeGame::Form_Load() {

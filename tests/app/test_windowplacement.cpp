@@ -48,7 +48,11 @@ QMainWindow* open(const QString& name) {
     const std::map<QString, QString> tools{{u"combat"_s, u"menucombat"_s},
                                            {u"Dés"_s, u"menudes"_s},
                                            {u"epreuves"_s, u"menuepreuves"_s},
-                                           {u"tir_dist"_s, u"menutir"_s}};
+                                           {u"tir_dist"_s, u"menutir"_s},
+                                           {u"transaction"_s, u"menutransactions"_s},
+                                           {u"saisie"_s, u"menusaisie"_s},
+                                           {u"sorts"_s, u"menusorts"_s},
+                                           {u"monstres"_s, u"menumonstres"_s}};
     if (tools.contains(name)) perso().findChild<QAction*>(tools.at(name))->trigger();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == name) return static_cast<QMainWindow*>(window);
@@ -90,7 +94,8 @@ private slots:
         QTest::newRow("augment_niv") << u"perso"_s << false;
         QTest::newRow("cheminperso") << u"perso"_s << false;
         QTest::newRow("about") << u"equip"_s << false;
-        for (const char* tool : {"combat", "Dés", "epreuves", "tir_dist"})
+        for (const char* tool : {"combat", "Dés", "epreuves", "tir_dist", "transaction", "saisie",
+                                 "sorts", "monstres"})
             QTest::newRow(tool) << u"perso"_s << false;
     }
     void fitsTheScreenWhole() {

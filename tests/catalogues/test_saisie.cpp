@@ -264,10 +264,11 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         fill(1, dague);
-        const int shortHeight = window.height();
+        const int shortHeight = window.height(), shortWidth = window.width();
         window.kinds[8].option->setValue(true);
         QVERIFY(window.kinds[8].frame->isVisible() && !window.kinds[1].frame->isVisible());
         QVERIFY(window.height() > shortHeight);
+        QCOMPARE(window.width(), shortWidth);
         window.kinds[1].option->setValue(true);
         QCOMPARE(window.height(), shortHeight);
         QCOMPARE(shown(1), dague);

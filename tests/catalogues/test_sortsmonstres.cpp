@@ -241,8 +241,10 @@ private slots:
                      .arg(w.sortsdieux->text(), w.sortsformule->text()),
                  cell[2]);
         const bool failed = row.contains("nofile");
-        QCOMPARE(descriptions(program->messages.texts()),
-                 failed ? QStringList{RuntimeError::describe(53)} : QStringList());
+        QCOMPARE(program->messages.texts(),
+                 failed ? QStringList{RuntimeError::describe(53) +
+                                      "\r\nC:\\sorts.ini\r\nFichier ou dossier introuvable"}
+                        : QStringList());
     }
 
     // The sheets' entries and the folder dialog list both monster lists alike, texts emptied.

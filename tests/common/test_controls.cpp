@@ -427,11 +427,6 @@ class TestControls : public QObject {
         QStringList names;
         for (int i = 0; i < 3000; ++i)
             names << parts[i % 18] + parts[(i * 7) % 18] + parts[(i * 13 / 5) % 18];
-        QStringList expected = names;
-        std::stable_sort(expected.begin(), expected.end(), nameBefore);
-        QStringList sorted = names;
-        sortNames(sorted);
-        QCOMPARE(sorted, expected);
         ComboBox one(QStringLiteral("un")), many(QStringLiteral("plusieurs"));
         for (ComboBox* box : {&one, &many})
             box->setSorted(true);
@@ -440,9 +435,10 @@ class TestControls : public QObject {
                 one.addItem(name);
             many.addItems(half);
         }
-        QCOMPARE(many.model()->rowCount(), one.model()->rowCount());
-        for (int i = 0; i < one.listCount(); ++i)
-            QCOMPARE(many.list(i), one.list(i));
+        std::stable_sort(names.begin(), names.end(), nameBefore);
+        for (const ComboBox* box : {&one, &many})
+            for (int i = 0; i < names.size(); ++i)
+                QCOMPARE(box->list(i), names[i]);
     }
 
     void comboClearList_data() {

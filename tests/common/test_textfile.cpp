@@ -21,62 +21,47 @@ enum Situation { DiskFull, SizeLimit, FolderInPlace, ReadOnly };
 template <typename Write> QString onFullDisk(const QString& folder, Write write, QString& message) {
     int channel[2];
     if (pipe(channel) != 0) return "skip";
-    const pid_t child = fork();
-    if (child == 0) {
-        const QByteArray path = QFile::encodeName(folder);
-        const bool root = geteuid() == 0;
-        const auto map = [](const char* file, const QByteArray& line) {
+    if (fork() == 0) {
+        const auto put = [](const char* file, const QByteArray& line) {
             QFile f(file);
             return f.open(QIODevice::WriteOnly) && f.write(line) == line.size();
         };
         const QByteArray uid = QByteArray::number(geteuid()), gid = QByteArray::number(getegid());
-        const bool ready = unshare(CLONE_NEWNS | (root ? 0 : CLONE_NEWUSER)) == 0 &&
-                           (root || (map("/proc/self/setgroups", "deny") &&
-                                     map("/proc/self/uid_map", "0 " + uid + " 1") &&
-                                     map("/proc/self/gid_map", "0 " + gid + " 1"))) &&
+        const bool ready = unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0 &&
+                           put("/proc/self/setgroups", "deny") &&
+                           put("/proc/self/uid_map", "0 " + uid + " 1") &&
+                           put("/proc/self/gid_map", "0 " + gid + " 1") &&
                            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                           mount("tmpfs", path, "tmpfs", 0, "size=16k") == 0;
-        if (ready) {
-            write();
-            // The old file lay on the disk underneath: nothing of it is to be seen here.
-        }
-        const QByteArray said = ready ? message.toUtf8() : QByteArray("skip");
-        (void)!::write(channel[1], said.constData(), said.size());
-        _exit(0);
+                           mount("tmpfs", QFile::encodeName(folder), "tmpfs", 0, "size=16k") == 0;
+        if (ready) write();
+        const QByteArray said = ready ? message.toUtf8() : "skip";
+        _exit(::write(channel[1], said.constData(), said.size()) == said.size() ? 0 : 1);
     }
     close(channel[1]);
-    QByteArray said;
-    char buffer[512];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, n);
-    close(channel[0]);
-    waitpid(child, nullptr, 0);
-    return QString::fromUtf8(said);
+    QFile said;
+    said.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QString text = QString::fromUtf8(said.readAll());
+    wait(nullptr);
+    return text;
 }
 
-// Runs `write` with files limited to 4 KiB, as a disk that refuses more would.
-template <typename Write> void underSizeLimit(Write write) {
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
+// Runs `write` with files limited to 4 KiB, or as a user whom permissions bind (the superuser
+// becomes nobody meanwhile, real and effective: the check for a writable file asks the real
+// one).
+template <typename Write> void limited(Situation situation, const QString& root, Write write) {
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{}, small{};
     getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    write();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-}
-
-// Runs `write` as a user whom permissions bind: the superuser becomes nobody meanwhile, the
-// folders under `root` open to all.
-template <typename Write> void asUnprivileged(const QString& root, Write write) {
-    if (geteuid() != 0) return write();
+    small = {4096, previous.rlim_max};
+    const bool unprivileged = situation == ReadOnly && geteuid() == 0;
     for (const QString& folder : {root, root + "/heros"})
-        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
-    // Real and effective both: the check for a writable file asks with the real one.
-    if (setresuid(65534, 65534, 0) != 0) QFAIL("cannot become nobody");
+        if (unprivileged) QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+    if (situation == SizeLimit) setrlimit(RLIMIT_FSIZE, &small);
+    if (unprivileged && setresuid(65534, 65534, 0) != 0) QFAIL("cannot become nobody");
     write();
-    if (setresuid(0, 0, 0) != 0) QFAIL("cannot become the superuser again");
+    if (unprivileged && setresuid(0, 0, 0) != 0) QFAIL("cannot become the superuser again");
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
 }
 
 } // namespace
@@ -198,13 +183,8 @@ private slots:
     void unreadableFileIsAccessError() {
         QFile::setPermissions(drive_->write("heros/secret.txt", "x"), QFileDevice::WriteOwner);
         QString message;
-        asUnprivileged(drive_->root(), [&] {
-            try {
-                TextInput in("C:\\heros\\secret.txt");
-            } catch (const RuntimeError& e) {
-                message = e.message();
-            }
-        });
+        limited(ReadOnly, drive_->root(),
+                [&] { message = messageOf([] { TextInput in("C:\\heros\\secret.txt"); }); });
         QCOMPARE(message, "Erreur d'accès au chemin/fichier\r\nC:\\heros\\secret.txt\r\n"
                           "Permission refusée");
     }
@@ -319,38 +299,23 @@ private slots:
     void failedWriteSaysWhy() {
         QFETCH(int, situation);
         QFETCH(QString, reason);
-        const QString expected = "Erreur d'accès au chemin/fichier\r\nC:\\heros\\Arn.af\r\n" + reason;
         const QByteArray old = "Arn\r\n12\r\n";
         QDir(drive_->root()).mkpath("heros");
         if (situation != FolderInPlace) drive_->write("heros/Arn.af", old);
+        if (situation == ReadOnly)
+            QFile::setPermissions(drive_->root() + "/heros/Arn.af", QFileDevice::ReadOwner);
         QString message;
         const auto save = [&] {
             TextOutput out("c:\\heros\\Arn.af");
             for (int i = 0; i < 4000; ++i)
                 out.printLine("une ligne assez longue pour remplir");
             if (situation == FolderInPlace) QDir(drive_->root()).mkpath("heros/Arn.af");
-            try {
-                out.commit();
-            } catch (const RuntimeError& e) {
-                message = e.message();
-            }
+            message = messageOf([&] { out.commit(); });
         };
-        switch (situation) {
-        case DiskFull:
-            message = onFullDisk(drive_->root() + "/heros", save, message);
-            if (message == "skip") QSKIP("no private RAM disk can be made here");
-            break;
-        case SizeLimit:
-            underSizeLimit(save);
-            break;
-        case ReadOnly:
-            QFile::setPermissions(drive_->root() + "/heros/Arn.af", QFileDevice::ReadOwner);
-            asUnprivileged(drive_->root(), save);
-            break;
-        default:
-            save();
-        }
-        QCOMPARE(message, expected);
+        if (situation == DiskFull) message = onFullDisk(drive_->root() + "/heros", save, message);
+        if (message == "skip") QSKIP("no RAM disk of its own can be made here");
+        if (situation != DiskFull) limited(Situation(situation), drive_->root(), save);
+        QCOMPARE(message, "Erreur d'accès au chemin/fichier\r\nC:\\heros\\Arn.af\r\n" + reason);
         if (situation != FolderInPlace) QCOMPARE(drive_->read("heros/Arn.af"), old);
     }
 

@@ -11,6 +11,7 @@
 #include "support/testenv.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -52,10 +53,16 @@ void act(const QString& action) {
 // it lacks the focus, the end window's texts.
 QString state() {
     QStringList shown;
+    bool centred = true; // on the screen, wherever the sheet stands
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->objectName().startsWith(u"Snake"))
+        if (window->isVisible() && window->objectName().startsWith(u"Snake")) {
             shown << window->objectName();
+            const QPoint off = window->frameGeometry().center() -
+                               window->screen()->availableGeometry().center();
+            centred = centred && std::abs(off.x()) <= 3 && std::abs(off.y()) <= 12;
+        }
     shown.sort();
+    if (!centred) shown << QStringLiteral("off-centre");
     if (shown.contains(u"SnakeDebut"))
         for (OptionButton* option : snakeDebut().Option1)
             if (option->value()) shown << option->text();
@@ -123,6 +130,7 @@ private slots:
         QFETCH(QString, actions);
         FreshProgram program;
         attrib().show();
+        attrib().move(0, 0);
         for (const QString& action : actions.split(u' '))
             act(action);
         QTEST(state(), "state");

@@ -10,3 +10,13 @@ template <typename Action> int errorOf(Action action) {
     }
     return 0;
 }
+
+// What the user would read of the RuntimeError an action raises, empty when it raises none.
+template <typename Action> QString messageOf(Action action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e.message();
+    }
+    return {};
+}
