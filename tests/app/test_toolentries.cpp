@@ -1,5 +1,4 @@
 // The sheets' one menu bar, and the entries that reach outside the program.
-#include "app/about.h"
 #include "app/shell.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
@@ -41,8 +40,14 @@ private slots:
     void init() {
         started.clear();
         opened.clear();
-        shell::setProgramStarter([this](const QString& path) { started << path; return true; });
-        shell::setDocumentOpener([this](const QString& path) { opened << path; return true; });
+        shell::setProgramStarter([this](const QString& path) {
+            started << path;
+            return true;
+        });
+        shell::setDocumentOpener([this](const QString& path) {
+            opened << path;
+            return true;
+        });
     }
     void cleanup() {
         shell::setProgramStarter({});
@@ -67,30 +72,26 @@ private slots:
     }
 
     // A priest without a deity is stopped on the hero sheet by four entries; "Tir", the
-    // catalogues and the other two sheets never ask.
+    // catalogues, "A propos" and the other two sheets never ask.
     void priestCheck_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("checked");
-        const struct { const char *entry, *window; bool checked; } rows[] = {
-            {"menucombat", "combat", true},        {"menudes", "Dés", true},
-            {"menuepreuves", "epreuves", true},    {"menutransactions", "transaction", true},
-            {"menutir", "tir_dist", false},        {"menusaisie", "saisie", false},
-            {"menusorts", "sorts", false},         {"menumonstres", "monstres", false}};
-        for (const auto& row : rows)
-            QTest::newRow(row.entry) << row.entry << QString::fromUtf8(row.window) << row.checked;
+        QTest::addColumn<QString>("row"); // entry, window, checked on the hero sheet
+        for (const char* row :
+             {"menucombat combat 1", "menudes Dés 1", "menuepreuves epreuves 1",
+              "menutransactions transaction 1", "menutir tir_dist 0", "menusaisie saisie 0",
+              "menusorts sorts 0", "menumonstres monstres 0", "menuabout about 0"})
+            QTest::newRow(row) << QString::fromUtf8(row);
     }
     void priestCheck() {
-        QFETCH(QString, entry);
-        QFETCH(QString, window);
-        QFETCH(bool, checked);
+        QFETCH(QString, row);
+        const QStringList cell = row.split(u' ');
         for (const QString from : {"perso", "attrib", "equip"}) {
             FreshProgram fresh;
             perso().findChild<OptionButton*>("pretre")->click();
-            trigger(qPrintable(entry), from);
-            const bool refused = checked && from == "perso";
-            QCOMPARE(fresh.messages.texts().contains("Un prêtre doit choisir une dévotion."), refused);
-            auto* shown = qobject_cast<QWidget*>(findTopLevel(window));
+            trigger(qPrintable(cell[0]), from);
+            const bool refused = cell[2] == "1" && from == "perso";
+            QCOMPARE(fresh.messages.texts().contains("Un prêtre doit choisir une dévotion."),
+                     refused);
+            auto* shown = qobject_cast<QWidget*>(findTopLevel(cell[1]));
             QCOMPARE(shown && shown->isVisible(), !refused);
         }
     }
@@ -98,72 +99,55 @@ private slots:
     // Only the tool entries read the settings file first: a position changed in the file
     // moves "Dés" when it is chosen again, never the item editor.
     void settingsReadFirst_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<bool>("moved");
-        QTest::newRow("Dés") << "menudes" << "Dés" << 4 << true;
-        QTest::newRow("Objets") << "menusaisie" << "saisie" << 12 << false;
+        QTest::addColumn<QString>("row"); // entry, window, the top's line in the file, moved
+        QTest::newRow("Dés") << "menudes Dés 4 1";
+        QTest::newRow("Objets") << "menusaisie saisie 12 0";
     }
     void settingsReadFirst() {
-        QFETCH(QString, entry);
-        QFETCH(QString, window);
-        QFETCH(int, line);
-        QFETCH(bool, moved);
+        QFETCH(QString, row);
+        const QStringList cell = row.split(u' ');
         FreshProgram fresh;
-        trigger(qPrintable(entry));
-        auto* shown = qobject_cast<QWidget*>(findTopLevel(window));
+        trigger(qPrintable(cell[0]));
+        auto* shown = qobject_cast<QWidget*>(findTopLevel(cell[1]));
         QVERIFY(shown && shown->isVisible());
         const QPoint before = shown->pos();
         QStringList lines(15);
         lines[0] = "c:\\";
-        lines[line - 1] = QString::number((before.y() + 40) * 15);
-        lines[line] = QString::number((before.x() + 30) * 15);
+        lines[cell[2].toInt() - 1] = QString::number((before.y() + 40) * 15);
+        lines[cell[2].toInt()] = QString::number((before.x() + 30) * 15);
         drive.write("ambrefer.ini", lines.join("\r\n").toLatin1() + "\r\n");
-        trigger(qPrintable(entry));
-        QCOMPARE(shown->pos(), moved ? before + QPoint(30, 40) : before);
+        trigger(qPrintable(cell[0]));
+        QCOMPARE(shown->pos(), cell[3] == "1" ? before + QPoint(30, 40) : before);
     }
 
+    // A missing file is reported; a present one is started or opened, in silence.
     void entries_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("missing");
-        QTest::newRow("help") << "menuaide" << "help/index.htm" << "fichier index.htm introuvable !";
-        QTest::newRow("lanterne") << "menulanterne" << "lanterne.exe"
-                                  << "Programme lanterne.exe introuvable !";
+        QTest::addColumn<QString>("row"); // entry; file; message when missing
+        QTest::newRow("help") << "menuaide;help/index.htm;fichier index.htm introuvable !";
+        QTest::newRow("lanterne")
+            << "menulanterne;lanterne.exe;Programme lanterne.exe introuvable !";
     }
     void entries() {
-        QFETCH(QString, entry);
-        QFETCH(QString, file);
-        QFETCH(QString, missing);
+        QFETCH(QString, row);
+        const QStringList cell = row.split(u';');
         FreshProgram fresh;
         QTemporaryDir program;
         shell::setProgramFolder(program.path());
-
-        trigger(qPrintable(entry));
-        QCOMPARE(fresh.messages.texts(), QStringList{missing});
+        trigger(qPrintable(cell[0]));
+        QCOMPARE(fresh.messages.texts(), QStringList{cell[2]});
         QCOMPARE(fresh.messages.last().icon, MsgIcon::Exclamation);
         QCOMPARE(fresh.messages.last().title, programTitle);
         QVERIFY(started.isEmpty() && opened.isEmpty());
-
-        const QString path = program.filePath(file);
+        const QString path = program.filePath(cell[1]);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile present(path);
         QVERIFY(present.open(QIODevice::WriteOnly));
         present.close();
         fresh.messages.clear();
-        trigger(qPrintable(entry));
+        trigger(qPrintable(cell[0]));
         QCOMPARE(fresh.messages.count(), 0);
         QCOMPARE(started + opened, QStringList{path});
-        QCOMPARE(opened.size(), entry == "menuaide" ? 1 : 0);
-    }
-
-    void aboutEntry() {
-        for (const QString from : {"perso", "attrib", "equip"}) {
-            FreshProgram fresh;
-            trigger("menuabout", from);
-            QVERIFY(forms::isLoaded<About>() && about().isVisible());
-        }
+        QCOMPARE(opened.size(), cell[0] == "menuaide" ? 1 : 0);
     }
 };
 

@@ -18,7 +18,6 @@ struct Terms {
     double refused, agreed;
 } const terms[] = {{"buying two", true, 2, 10, 5, "22", "21.45", 21, 21.5},
                    {"selling two", false, 2, 10, 5, "18", "18.45", 19, 18.4},
-                   {"decimals kept", true, 1, 10, 5, "11", "10.725", 10.7, 10.8},
                    {"buying at the threshold", true, 1, 115, 7, "131", "126.415", 126.41, 126.415},
                    {"selling at the threshold", false, 1, 115, 7, "99", "102.465", 102.47, 102.465},
                    {"half down to even", true, 1, 12.5, 0, "12", "12", 11.9, 12},
