@@ -71,18 +71,11 @@ QString boxText(const QString& name) {
 namespace {
 
 // What each kind lists, kinds 1 to 12 (not the folder named like a weapon).
-const char* const listings[] = {"Dague|Epée|Epée longue|Hache",
-                                "Arc, court",
-                                "Carreaux|Flèches",
-                                "Bouclier",
-                                "Cape|Chapeau",
-                                "Pain",
-                                "Mandragore",
-                                "Fiole... vide|Philtre",
-                                "Venin",
-                                "Clou|Corde|Dague|Ficelle|Hache|Lance|Sac",
-                                "Anneau",
-                                "Grimoire"};
+const QStringList listings =
+    QString("Dague|Epée|Epée longue|Hache;Arc, court;Carreaux|Flèches;Bouclier;Cape|Chapeau;Pain;"
+            "Mandragore;Fiole... vide|Philtre;Venin;Clou|Corde|Dague|Ficelle|Hache|Lance|Sac;"
+            "Anneau;Grimoire")
+        .split(u';');
 
 // Each kind's price, unit and weight lines, and some boxes of its frame ("name=text").
 struct Selection {
