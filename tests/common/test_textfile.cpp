@@ -178,6 +178,8 @@ private slots:
         };
         QCOMPARE(errorOf(readLines), error);
         QCOMPARE(errorOf(readFields), error);
+        // A path that cannot be opened, a missing file apart, cannot be written either.
+        if (reads == 0 && error != 53) QCOMPARE(errorOf([&] { TextOutput out(path); }), error);
     }
 
     void unreadableFileIsAccessError() {
@@ -191,32 +193,27 @@ private slots:
 
     void fields_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("plain") << QByteArray("a,b\r\nc\r\n") << QStringList{"a", "b", "c"};
-        QTest::newRow("blanks around")
-            << QByteArray("  lead ,\ttrail  \n") << QStringList{"lead", "trail"};
-        QTest::newRow("quoted comma")
-            << QByteArray("\"Dupont, Jean\",12\r\n") << QStringList{"Dupont, Jean", "12"};
-        QTest::newRow("after the quote to the comma")
-            << QByteArray("\" x \" reste,y\r\n") << QStringList{" x ", "y"};
-        QTest::newRow("after the quote to the line end")
-            << QByteArray("\"x\" reste\r\nz\r\n") << QStringList{"x", "z"};
-        QTest::newRow("unclosed quote")
-            << QByteArray("\"a, b\r\nz\r\n") << QStringList{"a, b", "z"};
-        QTest::newRow("empty fields and line")
-            << QByteArray(",x,\r\n\r\n") << QStringList{"", "x", "", ""};
-        QTest::newRow("folder file")
-            << QByteArray("c:\\objets\\\r\n") << QStringList{"c:\\objets\\"};
+        QTest::addColumn<QString>("fields"); // joined by "|"
+        const char* rows[][3] = {{"plain", "a,b\r\nc\r\n", "a|b|c"},
+                                 {"blanks around", "  lead ,\ttrail  \n", "lead|trail"},
+                                 {"quoted comma", "\"Dupont, Jean\",12\r\n", "Dupont, Jean|12"},
+                                 {"after the quote to the comma", "\" x \" reste,y\r\n", " x |y"},
+                                 {"after the quote to the line end", "\"x\" reste\r\nz\r\n", "x|z"},
+                                 {"unclosed quote", "\"a, b\r\nz\r\n", "a, b|z"},
+                                 {"empty fields and line", ",x,\r\n\r\n", "|x||"},
+                                 {"folder file", "c:\\objets\\\r\n", "c:\\objets\\"}};
+        for (auto [name, bytes, fields] : rows)
+            QTest::newRow(name) << QByteArray(bytes) << QString(fields);
     }
     void fields() {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, fields);
+        QFETCH(QString, fields);
         drive_->write("champs.txt", bytes);
         TextInput in("C:\\champs.txt");
         QStringList read;
         while (!in.eof())
             read.append(in.input());
-        QCOMPARE(read, fields);
+        QCOMPARE(read, fields.split(u'|'));
         QCOMPARE(errorOf([&] { in.input(); }), 62);
     }
 
@@ -250,20 +247,6 @@ private slots:
         QVERIFY(QFileInfo::exists(drive_->root() + "/fuite.txt"));
     }
 
-    void openForWritingFails_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("error");
-        QTest::newRow("missing folder") << "C:\\absent\\Arn.af" << 76;
-        QTest::newRow("folder in the way") << "C:\\heros" << 75;
-        QTest::newRow("forbidden character") << "C:\\heros\\Arn?.af" << 52;
-    }
-    void openForWritingFails() {
-        QFETCH(QString, path);
-        QFETCH(int, error);
-        QDir(drive_->root()).mkpath("heros");
-        QCOMPARE(errorOf([&] { TextOutput out(path); }), error);
-    }
-
     void failedCommitLeavesFolderAsItWas_data() {
         QTest::addColumn<bool>("folderInTheWay"); // else the folder goes away
         QTest::addColumn<int>("error");
@@ -293,7 +276,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("disk full") << int(DiskFull) << "Disque plein";
         QTest::newRow("size limit") << int(SizeLimit) << "Fichier trop volumineux";
-        QTest::newRow("folder in the file's place") << int(FolderInPlace) << "Un dossier porte ce nom";
+        QTest::newRow("folder in the file's place")
+            << int(FolderInPlace) << "Un dossier porte ce nom";
         QTest::newRow("read-only file") << int(ReadOnly) << "Permission refusée";
     }
     void failedWriteSaysWhy() {
