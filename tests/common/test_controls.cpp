@@ -154,50 +154,78 @@ private slots:
 
     // --- Combo boxes -------------------------------------------------------------------------
 
-    // Click is a user's choice from the list, and nothing else; it reads the chosen entry as
-    // the combo's text. Typing is neither completed nor inserted into the list. The script
-    // types its words, "=" writes from code, ">" types into the text part; Return, Enter (in
-    // the text part), Down, Up, wheel, away (the focus), add (an entry), pickN (the mouse).
-    void comboClick_data() {
+    // A sorted combo holding Poire, Pomme, Prune, driven by a script: its words are typed, ">"
+    // types into the text part, "=" writes from code; Return, Enter (in the text part), Down,
+    // Up, wheel, away (the focus), pickN (the mouse), fill and fillall (four entries one at a
+    // time or at once), clear (the list).
+    //  - Click is a user's choice from the list, and nothing else; it reads the chosen entry.
+    //  - Typing is neither completed nor inserted into the list.
+    //  - A list selects only the entry of a written text's exact case, with no Change.
+    //  - Filling keeps the order, the text and the chosen entry, selects none and runs no
+    //    Change; clearing empties the text, with a Change only when an editable text was there.
+    void combo_data() {
         QTest::addColumn<bool>("list");
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("clicks"); // the text each Click saw
         QTest::addColumn<int>("changes");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char* name, bool list, const char* script, const char* clicks,
-                            int changes, const char* text) {
-            QTest::newRow(name) << list << QString(script) << QString(clicks) << changes
-                                << QString(text);
+        QTest::addColumn<QString>("current"); // the entry selected, when not null
+        const auto row = [](const QString& name, bool list, const QString& script,
+                            const char* clicks, int changes, const char* text,
+                            const char* current = nullptr) {
+            QTest::newRow(qPrintable(name)) << list << script << QString(clicks) << changes
+                                            << QString(text) << QString(current);
         };
         row("Enter on an entry's text", false, "Poire Return", "", 5, "Poire");
         row("Enter in the text part", false, ">Poire Enter", "", 5, "Poire");
         row("focus loss on an entry's text", false, "Poire away", "", 5, "Poire");
         row("code write then focus loss", false, "=Poire away", "", 1, "Poire");
         row("mouse wheel", false, "wheel", "", 0, "");
-        row("filling the list", false, "add", "", 0, "");
         row("typing an entry's beginning", false, "Po", "", 2, "Po");
         row("a new name entered", false, "Aldric Return away", "", 6, "Aldric");
-        row("arrow key", false, "Down", "Pomme", 0, "Pomme");
-        row("mouse pick", false, "pick1", "Poire", 0, "Poire");
-        row("list: mouse pick, then arrow key", true, "pick2 Up", "Prune|Poire", 0, "Poire");
+        row("arrow key", false, "Down", "Poire", 0, "Poire");
+        row("mouse pick", false, "pick1", "Pomme", 0, "Pomme");
+        row("list: mouse pick, then arrow key", true, "pick2 Up", "Prune|Pomme", 0, "Pomme");
+        row("editable, an entry written", false, "=Prune =Prune", "", 1, "Prune");
+        row("editable, any text written", false, "=Cerise =Cerise", "", 1, "Cerise");
+        row("list, an entry written", true, "=Prune =Prune", "", 0, "Prune", "Prune");
+        row("list, another case written", true, "=prune", "", 0, "", "");
+        row("list, no entry written", true, "=Cerise", "", 0, "", "");
+        row("editable, cleared", false, "=Poire clear", "", 2, "", "");
+        row("editable, empty, cleared", false, "clear", "", 0, "", "");
+        row("list, cleared", true, "=Poire clear", "", 0, "", "");
+        for (const QString fill : {"fill", "fillall"}) {
+            row("editable, empty list filled: " + fill, false, "clear " + fill, "", 0, "", "");
+            row("editable, typed: " + fill, false, "Poi " + fill, "", 3, "Poi", "");
+            row("editable, picked: " + fill, false, "pick1 " + fill, "Pomme", 0, "Pomme", "Pomme");
+            row("editable, picked then edited: " + fill, false, "pick1 x " + fill, "Pomme", 1,
+                "Pommex", "Pomme");
+            row("list, empty list filled: " + fill, true, "clear " + fill, "", 0, "", "");
+            row("list, chosen: " + fill, true, "pick2 " + fill, "Prune", 0, "Prune", "Prune");
+        }
     }
-    void comboClick() {
+    void combo() {
         QFETCH(bool, list);
         QFETCH(QString, script);
         QFETCH(QString, clicks);
         QFETCH(int, changes);
         QFETCH(QString, text);
+        QFETCH(QString, current);
         Host host;
         auto* box = host.add(new ComboBox(
             QStringLiteral("melee1"), list ? ComboBox::Style::List : ComboBox::Style::Editable));
+        box->setSorted(true);
         for (const QString& fruit : fruits)
             box->addItem(fruit);
         QStringList seen;
-        int changed = 0;
+        int changed = 0, count = 3;
         box->onChange([&] { ++changed; });
         box->onClick([&] { seen << box->text(); });
         host.show();
         box->setFocus();
+        // Before, between and after the entries in the name order.
+        const QStringList more = {"Abricot", "Pêche", "Raisin", "Figue"};
+        // clang-format off
         const std::map<QString, std::function<void()>> steps{
             {"Return", [&] { QTest::keyClick(box, Qt::Key_Return); }},
             {"Enter", [&] { QTest::keyClick(box->lineEdit(), Qt::Key_Enter); }},
@@ -205,9 +233,12 @@ private slots:
             {"Up", [&] { QTest::keyClick(box, Qt::Key_Up); }},
             {"wheel", [&] { wheel(box); }},
             {"away", [&] { host.elsewhere->setFocus(); }},
-            {"add", [&] { box->addItem(QStringLiteral("Abricot")); }},
             {"pick1", [&] { pickFromList(box, 1); }},
-            {"pick2", [&] { pickFromList(box, 2); }}};
+            {"pick2", [&] { pickFromList(box, 2); }},
+            {"fill", [&] { for (const QString& item : more) box->addItem(item), ++count; }},
+            {"fillall", [&] { box->addItems(more), count += 4; }},
+            {"clear", [&] { box->clearList(), count = 0; }}};
+        // clang-format on
         for (const QString& step : script.split(u' ')) {
             if (steps.contains(step))
                 steps.at(step)();
@@ -221,69 +252,14 @@ private slots:
         QCOMPARE(seen.join(u'|'), clicks);
         QCOMPARE(changed, changes);
         QCOMPARE(box->text(), text);
-        QCOMPARE(box->listCount(), script == u"add" ? 4 : 3);
-    }
-
-    // Filling never replaces the text nor selects; a chosen entry stays chosen.
-    void comboFillKeepsTextAndSelection_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("picked"); // -1: none
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("current"); // the selected entry after filling, or none
-        QTest::addColumn<bool>("atOnce");     // addItems() rather than addItem() for each
-        const int editable = int(ComboBox::Style::Editable);
-        const int list = int(ComboBox::Style::List);
-        for (bool atOnce : {false, true}) {
-            const auto row = [atOnce](const char* name) {
-                return std::ref(QTest::addRow("%s%s", name, atOnce ? ", at once" : ""));
-            };
-            row("editable, empty") << editable << "" << -1 << "" << QString() << atOnce;
-            row("editable, typed") << editable << "Poi" << -1 << "Poi" << QString() << atOnce;
-            // Sorted: Poire, Pomme, Prune.
-            row("editable, picked") << editable << "" << 1 << "Pomme"
-                                    << "Pomme" << atOnce;
-            row("editable, picked then edited") << editable << "x" << 1 << "Pommex"
-                                                << "Pomme" << atOnce;
-            row("list, nothing chosen") << list << "" << -1 << "" << QString() << atOnce;
-            row("list, chosen") << list << "" << 2 << "Prune"
-                                << "Prune" << atOnce;
-        }
-    }
-    void comboFillKeepsTextAndSelection() {
-        QFETCH(int, style);
-        QFETCH(QString, typed);
-        QFETCH(int, picked);
-        QFETCH(QString, text);
-        QFETCH(QString, current);
-        QFETCH(bool, atOnce);
-        Host host;
-        auto* box = host.add(new ComboBox(QStringLiteral("devotion"), ComboBox::Style(style)));
-        box->setSorted(true);
-        host.show();
-        if (picked >= 0) {
-            for (const QString& fruit : fruits)
-                box->addItem(fruit);
-            pickFromList(box, picked);
-        }
-        box->setFocus();
-        QTest::keyClicks(box, typed);
-        int changes = 0;
-        box->onChange([&] { ++changes; });
-        // Before, between and after the entries in the sorted order.
-        const QStringList more = {"Abricot", "Pêche", "Raisin", "Figue"};
-        if (atOnce)
-            box->addItems(more);
-        else
-            for (const QString& item : more)
-                box->addItem(item);
-        QCOMPARE(box->listCount(), (picked >= 0 ? 3 : 0) + 4);
-        QCOMPARE(box->list(0), QStringLiteral("Abricot"));
-        QCOMPARE(box->text(), text);
-        QCOMPARE(changes, 0);
-        const QString selected =
-            box->currentIndex() < 0 ? QString() : box->list(box->currentIndex());
-        QCOMPARE(selected, current);
+        if (!current.isNull())
+            QCOMPARE(box->currentIndex() < 0 ? QString() : box->list(box->currentIndex()), current);
+        QStringList items, sorted;
+        for (int i = 0; i < box->listCount(); ++i)
+            items << box->list(i);
+        sortNames(sorted = items);
+        QCOMPARE(items, sorted);
+        QCOMPARE(items.size(), count);
     }
 
     // The order of the file lists, so one item sits at the same place in every list, whether
@@ -312,46 +288,6 @@ private slots:
         order.removeIf([&](const QString& name) { return !words.contains(name); });
         QCOMPARE(order.join(u' '), "Alpha alpha beta Delta écu Épée Epieu gamma Zibeline");
         QCOMPARE(one.list(names.size()), QString());
-    }
-
-    // A write from code never runs Click. A list selects only the entry of that exact text;
-    // emptying the list empties the text, with a Change when an editable text was there.
-    void comboCodeWrites_data() {
-        QTest::addColumn<bool>("list");
-        QTest::addColumn<QString>("written"); // twice
-        QTest::addColumn<bool>("cleared");    // then the list emptied
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("changes");
-        QTest::newRow("editable, an entry") << false << "Prune" << false << "Prune" << 1;
-        QTest::newRow("editable, any text") << false << "Cerise" << false << "Cerise" << 1;
-        QTest::newRow("list, an entry") << true << "Prune" << false << "Prune" << 0;
-        QTest::newRow("list, another case") << true << "prune" << false << "" << 0;
-        QTest::newRow("list, no entry") << true << "Cerise" << false << "" << 0;
-        QTest::newRow("editable, cleared") << false << "Poire" << true << "" << 2;
-        QTest::newRow("editable, empty, cleared") << false << "" << true << "" << 0;
-        QTest::newRow("list, cleared") << true << "Poire" << true << "" << 0;
-    }
-    void comboCodeWrites() {
-        QFETCH(bool, list);
-        QFETCH(QString, written);
-        QFETCH(bool, cleared);
-        QFETCH(QString, text);
-        QFETCH(int, changes);
-        ComboBox box(QStringLiteral("sexe"),
-                     list ? ComboBox::Style::List : ComboBox::Style::Editable);
-        for (const QString& fruit : fruits)
-            box.addItem(fruit);
-        int changed = 0, clicks = 0;
-        box.onChange([&] { ++changed; });
-        box.onClick([&] { ++clicks; });
-        box.setText(written);
-        box.setText(written);
-        if (cleared) box.clearList();
-        QCOMPARE(box.text(), text);
-        QCOMPARE(changed, changes);
-        QCOMPARE(clicks, 0);
-        QCOMPARE(box.listCount(), cleared ? 0 : 3);
-        if (cleared) QCOMPARE(box.currentIndex(), -1);
     }
 
     // --- Option buttons and check boxes ------------------------------------------------------
