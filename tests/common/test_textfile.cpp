@@ -247,30 +247,18 @@ private slots:
         QVERIFY(QFileInfo::exists(drive_->root() + "/fuite.txt"));
     }
 
-    void failedCommitLeavesFolderAsItWas_data() {
-        QTest::addColumn<bool>("folderInTheWay"); // else the folder goes away
-        QTest::addColumn<int>("error");
-        QTest::newRow("target became a folder") << true << 75;
-        QTest::newRow("folder removed") << false << 76;
-    }
-    void failedCommitLeavesFolderAsItWas() {
-        QFETCH(bool, folderInTheWay);
-        QFETCH(int, error);
+    void commitIntoAFolderGoneLeavesNothing() {
         drive_->write("heros/garde.txt", "garde");
         TextOutput out("C:\\heros\\Arn.af");
         out.printLine("Arn");
-        if (folderInTheWay)
-            drive_->write("heros/Arn.af/dedans.txt", "dedans");
-        else
-            QDir(drive_->root()).rename("heros", "ailleurs");
-        QCOMPARE(errorOf([&] { out.commit(); }), error);
-        const QString folder = drive_->root() + (folderInTheWay ? "/heros" : "/ailleurs");
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"garde.txt"});
-        QCOMPARE(QFileInfo::exists(drive_->root() + "/heros/Arn.af/dedans.txt"), folderInTheWay);
+        QDir(drive_->root()).rename("heros", "ailleurs");
+        QCOMPARE(errorOf([&] { out.commit(); }), 76);
+        QCOMPARE(QDir(drive_->root() + "/ailleurs").entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"garde.txt"});
     }
 
     // A failed write says what failed, under the description: the file, then the system's
-    // reason. The old file stays whole.
+    // reason. The old file, or the folder in its place, stays whole, with nothing left beside.
     void failedWriteSaysWhy_data() {
         QTest::addColumn<int>("situation");
         QTest::addColumn<QString>("reason");
@@ -293,14 +281,19 @@ private slots:
             TextOutput out("c:\\heros\\Arn.af");
             for (int i = 0; i < 4000; ++i)
                 out.printLine("une ligne assez longue pour remplir");
-            if (situation == FolderInPlace) QDir(drive_->root()).mkpath("heros/Arn.af");
+            if (situation == FolderInPlace) drive_->write("heros/Arn.af/dedans.txt", old);
             message = messageOf([&] { out.commit(); });
         };
         if (situation == DiskFull) message = onFullDisk(drive_->root() + "/heros", save, message);
         if (message == "skip") QSKIP("no RAM disk of its own can be made here");
         if (situation != DiskFull) limited(Situation(situation), drive_->root(), save);
         QCOMPARE(message, "Erreur d'accès au chemin/fichier\r\nC:\\heros\\Arn.af\r\n" + reason);
-        if (situation != FolderInPlace) QCOMPARE(drive_->read("heros/Arn.af"), old);
+        QCOMPARE(
+            drive_->read(situation == FolderInPlace ? "heros/Arn.af/dedans.txt" : "heros/Arn.af"),
+            old);
+        if (situation != DiskFull) // the RAM disk is gone with its files
+            QCOMPARE(QDir(drive_->root() + "/heros").entryList(QDir::Files | QDir::Hidden),
+                     situation == FolderInPlace ? QStringList() : QStringList{"Arn.af"});
     }
 
     void freeFileCountsOpenOutputs() {
