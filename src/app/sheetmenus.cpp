@@ -3,14 +3,11 @@
 #include "app/about.h"
 #include "app/toolentries.h"
 #include "catalogues/catalogfolders.h"
-#include "catalogues/cheminsaisie.h"
 #include "catalogues/monstres.h"
 #include "catalogues/saisie.h"
 #include "catalogues/sorts.h"
 #include "common/controls.h"
 #include "common/folderfile.h"
-#include "common/runtimeerror.h"
-#include "common/shared.h"
 #include "hero/perso.h"
 #include "herofile/settings.h"
 #include "skills/skillrow.h"
@@ -74,13 +71,7 @@ void menulanterne_Click(Sheet) { runLanterne(); }
 
 // The hero sheet's entry also points the folder dialog at the items folder, when it has one.
 void menusaisie_Click(Sheet from) {
-    if (from == Sheet::Perso) {
-        try {
-            shared::repertoire = folderfile::read(folderfile::objets);
-            cheminsaisie().preset(shared::repertoire);
-        } catch (const RuntimeError&) {
-        }
-    }
+    if (from == Sheet::Perso) presetFolderDialog(folderfile::objets);
     saisie().show();
 }
 

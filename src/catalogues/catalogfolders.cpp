@@ -91,15 +91,19 @@ void takeSpellFolder(bool withNames) {
     chargesorts();
 }
 
-void openFolderDialog(const QString& folderFile, FileListBox& list, int choice,
-                      const QWidget& opener) {
+void presetFolderDialog(const QString& folderFile, FileListBox* list) {
     try {
         shared::numfichier = freeFile();
         shared::repertoire = folderfile::read(folderFile);
-        list.setPath(shared::repertoire);
+        if (list) list->setPath(shared::repertoire);
         cheminsaisie().preset(shared::repertoire);
     } catch (const RuntimeError&) {
     }
+}
+
+void openFolderDialog(const QString& folderFile, FileListBox* list, int choice,
+                      const QWidget& opener) {
+    presetFolderDialog(folderFile, list);
     shared::choixrepertoire = choice;
     showCentredOn(cheminsaisie(), opener);
 }

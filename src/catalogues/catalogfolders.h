@@ -27,10 +27,13 @@ void takeMonsterFolder(FileListBox& list);
 // sheet) also points the folder dialog there and lists the spells.
 void takeSpellFolder(bool withNames);
 
-// An editor's folder menu: the editor's file list and the folder dialog are pointed at the
-// folder that `folderFile` names (left as they were when it cannot be read or used), then the
-// dialog opens over `opener`, to write that folder file (`choice` 1 monsters, 3 spells).
-void openFolderDialog(const QString& folderFile, FileListBox& list, int choice,
+// The folder dialog, and `list` when given, pointed at the folder that `folderFile` names; both
+// are left as they were when it cannot be read or used.
+void presetFolderDialog(const QString& folderFile, FileListBox* list = nullptr);
+
+// An editor's folder menu: presetFolderDialog(), then the dialog opens over `opener`, to write
+// that folder file (`choice` 1 monsters, 2 items, 3 spells).
+void openFolderDialog(const QString& folderFile, FileListBox* list, int choice,
                       const QWidget& opener);
 
 // Saves a spell or monster record under `name` + `extension`: the texts of `boxes`, one per

@@ -66,13 +66,18 @@ Monstres::Monstres() : Form(QStringLiteral("monstres"), QStringLiteral("Monstres
     frame->addLayout(name);
     // The values in two rows, each label over its box; the damage reads "n D6+ m".
     auto* values = new QGridLayout;
+    values->setHorizontalSpacing(12);
     values->setVerticalSpacing(1);
+    values->setRowMinimumHeight(2, 2 * fontMetrics().height());
     for (int line = 2; line <= 14; ++line) {
         const int row = line <= 8 ? 0 : 2, column = line <= 8 ? line - 2 : line - 9;
-        values->addWidget(makeLabel(line, Frame1), row, column, Qt::AlignHCenter | Qt::AlignBottom);
+        values->addWidget(makeLabel(line, Frame1), row, column, 1, line < 14 ? 1 : 2,
+                          Qt::AlignHCenter | Qt::AlignBottom);
         if (line < 14) values->addWidget(lines[line], row + 1, column, Qt::AlignHCenter);
     }
     auto* damage = new QHBoxLayout;
+    damage->setSpacing(4);
+    damage->addStretch();
     damage->addWidget(lines[14]);
     damage->addWidget(makeLabel(15, Frame1));
     damage->addWidget(lines[15]);
@@ -142,5 +147,5 @@ void Monstres::Efface_Click() {
 }
 
 void Monstres::menusauve_Click() {
-    openFolderDialog(folderfile::monstres, *fichier, 1, *this);
+    openFolderDialog(folderfile::monstres, fichier, 1, *this);
 }

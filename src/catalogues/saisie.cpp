@@ -1,8 +1,8 @@
 #include "catalogues/saisie.h"
 
+#include "catalogues/catalogfolders.h"
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/itemnames.h"
-#include "common/dialogplace.h"
 #include "common/fieldmemo.h"
 #include "common/fitwidth.h"
 #include "common/folderfile.h"
@@ -149,14 +149,7 @@ void Saisie::Form_Unload() {
 }
 
 void Saisie::menusauve_Click() {
-    try {
-        shared::numfichier = freeFile();
-        shared::repertoire = folderfile::read(folderfile::objets);
-        cheminsaisie().preset(shared::repertoire);
-    } catch (const RuntimeError&) {
-    }
-    shared::choixrepertoire = 2;
-    showCentredOn(cheminsaisie(), *this);
+    openFolderDialog(folderfile::objets, nullptr, 2, *this);
 }
 
 void Saisie::kind_Click(int kind) {

@@ -101,5 +101,5 @@ void Sorts::restriction_Click() {
 }
 
 void Sorts::menusauve_Click() {
-    openFolderDialog(folderfile::sorts, *fichier, 3, *this);
+    openFolderDialog(folderfile::sorts, fichier, 3, *this);
 }

@@ -20,7 +20,6 @@ struct Group {
 };
 
 inline constexpr int groupCount = 13;
-inline constexpr int allSlots = 51;
 
 // The groups in search order: melee, ranged, ammunition and protections of the hero sheet,
 // the eight body parts, then the twenty-four equipment lines.

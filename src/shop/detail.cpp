@@ -1,5 +1,6 @@
 #include "shop/detail.h"
 
+#include "common/fitwidth.h"
 #include "common/itemframe.h"
 #include "common/shared.h"
 #include "shop/transaction.h"
@@ -20,6 +21,10 @@ QWidget* makeBox(const itemrecord::Kind& kind, const itemrecord::Field& field, Q
         return memo;
     }
     auto* box = new TextBox(name, parent);
+    // A name reads whole; a unit is a word of two letters.
+    if (field.shape == itemrecord::BoxShape::Name)
+        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 18);
+    if (field.shape == itemrecord::BoxShape::Unit) fitToDigits(box, 3);
     if (field.centred) {
         box->setAlignment(Qt::AlignCenter);
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
@@ -36,6 +41,8 @@ Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
     auto* stack = new QVBoxLayout;
     for (const itemrecord::Kind& kind : itemrecord::kinds()) {
         cadres[kind.number] = buildItemFrame(kind, central, makeBox, boxes_[kind.number]);
+        // The room a short frame has to spare goes under its fields, not above them.
+        cadres[kind.number]->layout()->setAlignment(Qt::AlignTop);
         stack->addWidget(cadres[kind.number]);
     }
     // Every frame of one row stands as high as the others, and so does every frame of two.

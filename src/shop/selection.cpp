@@ -5,7 +5,6 @@
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "equipment/itemfile.h"
-#include "equipment/itemlists.h"
 #include "equipment/itemweight.h"
 #include "shop/detail.h"
 #include "shop/transaction.h"
@@ -39,7 +38,7 @@ void Transaction::Listeobjet_Click() {
     // in the shared lister.
     if (achat->value() && choixCourant() != 0)
         shared::motif = itemrecord::kind(choixCourant()).pattern();
-    rafraichlistes();
+    pointeFichier();
     quantite->clear();
     prixtotal->clear();
     if (achat->value())

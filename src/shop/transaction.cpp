@@ -210,11 +210,15 @@ void Transaction::choix_Click(int kind) {
     detail().montrecadre(kind);
 }
 
-void Transaction::remplitboutique() {
+// Even when the folder file could not be read, the lister lists the shop's pattern in the
+// folder it already had, never another kind's files.
+void Transaction::pointeFichier() {
     rafraichlistes();
-    // Even when the folder file could not be read, the lister lists this kind's pattern in
-    // the folder it already had, never another kind's files.
     fichier->setPattern(shared::motif);
+}
+
+void Transaction::remplitboutique() {
+    pointeFichier();
     Listeobjet->clearList();
     for (const QString& name : listedItemNames())
         Listeobjet->add(name);

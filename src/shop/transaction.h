@@ -92,6 +92,7 @@ private:
     void arrange(QWidget* central); // transaction_layout.cpp
     void connectHandlers();
     void changeMode(bool selling);
+    void pointeFichier(); // the lister on the items folder and `motif`
     void boucle();
     void selectionAchat();
     void selectionVente();

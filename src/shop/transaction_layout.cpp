@@ -72,6 +72,7 @@ void Transaction::arrange(QWidget* central) {
     column->addLayout(price);
 
     auto* haggle = new QGridLayout;
+    haggle->setHorizontalSpacing(12); // the captions over the answers stand apart
     haggle->addWidget(caption(QStringLiteral("Prix proposé par le Héros"), central), 0, 0, 1, 2);
     haggle->addWidget(hprop, 1, 0);
     haggle->addWidget(uniteprix, 1, 1);
@@ -86,6 +87,7 @@ void Transaction::arrange(QWidget* central) {
     haggle->addWidget(vprop, 3, 0, 1, 2);
     haggle->addWidget(reponse, 3, 2, 1, 2);
     auto* row = new QHBoxLayout;
+    row->setSpacing(6);
     row->addStretch();
     for (int light = 1; light <= 7; ++light)
         row->addWidget(lights[light]);

@@ -1,6 +1,5 @@
 #include "tools/chemin.h"
 
-#include "common/dialogplace.h"
 #include "common/runtimeerror.h"
 #include "common/textfile.h"
 
@@ -91,10 +90,6 @@ void Chemin::ok_Click() {
         flag->setCaption(QStringLiteral("1"));
     }
     hide();
-}
-
-void Chemin::showCentredOn(const QWidget& opener) {
-    ::showCentredOn(*this, opener);
 }
 
 void Chemin::closeEvent(QCloseEvent* event) {

@@ -27,8 +27,6 @@ public:
 
     // The path confirmed by Ok; empty until then.
     const QString& confirmedPath() const { return confirmed_; }
-    // Shows the dialog in the middle of the window that opens it.
-    void showCentredOn(const QWidget& opener);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,14 +1,14 @@
 #include "tools/combat.h"
 
+#include "common/dialogplace.h"
 #include "common/shared.h"
 #include "hero/perso.h"
-#include "herofile/settings.h"
 #include "tools/chemin.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 
-Combat::Combat() : Form(QStringLiteral("combat"), QStringLiteral("Combat")) {
+Combat::Combat() : ToolWindow(QStringLiteral("combat"), QStringLiteral("Combat")) {
     auto* central = new QWidget(this);
     auto text = [central](const char* name) {
         return new TextBox(QString::fromUtf8(name), central);
@@ -116,16 +116,15 @@ void Combat::wireHandlers() {
 
 // A window created again ticks the rules the fights run under.
 void Combat::Form_Load() {
-    settings::placeWindow(*this);
+    ToolWindow::Form_Load();
     showRules(shared::modeextension);
 }
 
-// The window keeps its fields: closing only hides it, once its place is written down.
+// The window keeps its fields: closing only hides it, and its place is written down.
 void Combat::Form_Unload() {
     stopFight();
-    settings::keepPosition(*this);
     hide();
-    sauveini();
+    ToolWindow::Form_Unload();
 }
 
 void Combat::closeEvent(QCloseEvent* event) {
@@ -185,7 +184,7 @@ void Combat::fichier_MouseMove() {
 }
 
 void Combat::menuou_Click() {
-    chemin().showCentredOn(*this);
+    showCentredOn(chemin(), *this);
 }
 
 void Combat::showRules(bool extension) {

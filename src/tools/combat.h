@@ -1,7 +1,7 @@
 #pragma once
 #include "common/controls.h"
 #include "common/filelists.h"
-#include "common/form.h"
+#include "tools/toolwindow.h"
 
 #include <QMenu>
 #include <QProgressBar>
@@ -9,7 +9,7 @@
 // The combat window: the hero, copied from the sheets, against an adversary typed in, rolled or
 // read from the monster folder, with the rules, the delay between steps and the written report.
 // Closing it keeps it: it is hidden with its fields, never discarded.
-class Combat : public Form {
+class Combat : public ToolWindow {
     Q_OBJECT
 public:
     Combat();
@@ -39,6 +39,8 @@ public:
     void combatpnj_Click();
     void Command2_Click(); // the fight, combat_fight.cpp
     void arret_Click();
+    // "Pause" back on the button, out of reach until the next fight.
+    void closePause();
     void Command7_Click();
     void Command8_Click();
     void Label4_Click();
@@ -62,7 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void stopFight(); // a fight running when the window closes goes no further
+    void stopFight();   // a fight running when the window closes goes no further
     void buildLayout(); // combat_layout.cpp
     void buildMenus();
     void wireHandlers();

@@ -21,6 +21,11 @@ void Combat::arret_Click() {
     arret->setText(u"Reprise"_s);
 }
 
+void Combat::closePause() {
+    arret->setText(u"Pause"_s);
+    arret->setEnabled(false);
+}
+
 void Combat::stopFight() {
     if (Fight* fight = Fight::running()) fight->abandon();
 }

@@ -1,5 +1,5 @@
 // The arrangement of the combat window: the hero and the adversary side by side, line for line,
-// then the round, its results and the options, then the buttons.
+// then the round's results, the round and the options, then the buttons.
 #include "tools/combat.h"
 
 #include "common/fitwidth.h"
@@ -71,24 +71,27 @@ void Combat::buildLayout() {
     // Rows as tall as the tallest control, so that the two sides stay face to face.
     const int rowHeight =
         std::max(combatheros->sizeHint().height(), combatpnj->sizeHint().height());
-    fighters->addWidget(side(QStringLiteral("Heros"), sheet, heros, hpi2, nullptr, rowHeight));
+    // Two halves of one width: the results below fall under their side.
+    fighters->addWidget(side(QStringLiteral("Heros"), sheet, heros, hpi2, nullptr, rowHeight), 1);
     fighters->addWidget(
-        side(QStringLiteral("Adversaire"), sheet, adversaire, api2, Label4, rowHeight));
+        side(QStringLiteral("Adversaire"), sheet, adversaire, api2, Label4, rowHeight), 1);
     for (QProgressBar* bar : {Bar1, Bar2})
         bar->setTextVisible(false);
+
+    // Each side's result under its side, so that it is plain whose it is.
+    auto* results = new QGroupBox(QStringLiteral("Résultat du tour"), sheet);
+    auto* resultRow = new QHBoxLayout(results);
+    for (Label* result : {rheros, radv}) {
+        result->setAlignment(Qt::AlignCenter);
+        resultRow->addWidget(result, 1);
+    }
 
     auto* round = new QHBoxLayout;
     round->addWidget(new QLabel(QStringLiteral("Nombre de tours"), sheet));
     fitToDigits(nt, 4);
     nt->setAlignment(Qt::AlignCenter);
     round->addWidget(nt);
-    auto* results = new QGroupBox(QStringLiteral("Résultat du tour"), sheet);
-    auto* resultRow = new QHBoxLayout(results);
-    for (Label* result : {rheros, radv}) {
-        result->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Parade réussie")));
-        resultRow->addWidget(result);
-    }
-    round->addWidget(results, 1);
+    round->addStretch();
     auto* timer = new QGroupBox(QStringLiteral("Timer"), sheet);
     auto* timerRow = new QHBoxLayout(timer);
     for (OptionButton* option : {pause0, pause1, pause2})
@@ -105,6 +108,7 @@ void Combat::buildLayout() {
     auto* column = new QVBoxLayout(sheet);
     column->setSpacing(6);
     column->addLayout(fighters);
+    column->addWidget(results);
     column->addLayout(round);
     column->addLayout(buttons);
 }

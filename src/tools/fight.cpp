@@ -49,6 +49,14 @@ Fight::Side Fight::adversary() const {
     return {window_.aev, window_.Bar2, u"EV de l'adversaire = "_s};
 }
 
+double Fight::heroImpact() const {
+    return fightrules::impact(chance::d6(), val(window_.hpi1->text()), val(window_.hpi2->text()));
+}
+
+double Fight::adversaryImpact() const {
+    return fightrules::impact(chance::d6(), val(window_.api1->text()), val(window_.api2->text()));
+}
+
 void Fight::set(Label* label, const QString& caption) {
     label->setCaption(caption);
     label->repaint();
@@ -165,8 +173,7 @@ void Fight::finish(Result result) {
 void Fight::endState() {
     finished_ = true;
     Combat& w = window_;
-    w.arret->setText(u"Pause"_s);
-    w.arret->setEnabled(false);
+    w.closePause();
     w.Command2->setEnabled(true);
     w.Command7->setEnabled(true);
     w.Command8->setEnabled(true);
@@ -222,8 +229,7 @@ Fight::Result Fight::adversaryHalfRound() {
     set(w.radv, u"Attaque réussie"_s);
     say(u"Attaque de l'adversaire réussie"_s);
     say(u" "_s);
-    const double impact =
-        fightrules::impact(chance::d6(), val(w.api1->text()), val(w.api2->text()));
+    const double impact = adversaryImpact();
     return strike(hero(), fightrules::throughProtection(impact, val(w.hpr->text())));
 }
 
@@ -239,8 +245,7 @@ Fight::Result Fight::heroHalfRound() {
         set(w.radv, QString());
         say(u" "_s);
         // No parade and no protection.
-        return strike(adversary(),
-                      fightrules::impact(chance::d6(), val(w.hpi1->text()), val(w.hpi2->text())));
+        return strike(adversary(), heroImpact());
     }
     if (attack > val(w.ha->text())) {
         set(w.rheros, u"Attaque ratée"_s);
@@ -279,8 +284,7 @@ Fight::Result Fight::adversaryParade() {
 Fight::Result Fight::heroDamage() {
     Combat& w = window_;
     say(u" "_s);
-    const double impact =
-        fightrules::impact(chance::d6(), val(w.hpi1->text()), val(w.hpi2->text()));
+    const double impact = heroImpact();
     return strike(adversary(), fightrules::throughProtection(impact, val(w.apr->text())));
 }
 
@@ -319,8 +323,7 @@ Fight::Result Fight::impactsGraves() {
     say(u"Tirage pour les impacts graves = "_s, roll);
     const fightrules::GraveImpact grave = fightrules::impactgrave(roll);
     if (!grave.critical) {
-        const double impact =
-            fightrules::impact(chance::d6(), val(w.hpi1->text()), val(w.hpi2->text()));
+        const double impact = heroImpact();
         const double total = impact + grave.extra;
         say(u"points d'impact  = "_s, impact, u" plus = "_s, grave.extra, u", soit : "_s, total);
         return strike(adversary(), total);
@@ -332,8 +335,7 @@ Fight::Result Fight::impactsGraves() {
     say(u"L'adversaire s'évanouit sous"_s);
     say(u"la violence de l'attaque pendant "_s, critical, u" assauts !"_s);
     set(w.radv, u"Evanoui !"_s);
-    const double impact =
-        fightrules::impact(chance::d6(), val(w.hpi1->text()), val(w.hpi2->text()));
+    const double impact = heroImpact();
     say(u"Tirage pour l'impact critique : "_s, critical);
     say(u"points d'impact  = "_s, impact);
     return strike(adversary(), impact);
@@ -397,6 +399,7 @@ void Fight::flee(Wfuite& flight) {
     // Nothing of an earlier flight may stay in sight.
     for (Label* label : {flight.lhev, flight.lmoins, flight.Label1, flight.Label2})
         set(label, QString());
+    flight.showBlow(false);
     say(QString());
     say(u"Tentative de fuite "_s);
     say(u"du héros :"_s);
@@ -429,11 +432,11 @@ void Fight::flee(Wfuite& flight) {
 void Fight::fleeingHit(Wfuite& flight) {
     Combat& w = window_;
     say(u" "_s);
-    const double impact =
-        fightrules::impact(chance::d6(), val(w.api1->text()), val(w.api2->text()));
+    const double impact = adversaryImpact();
     const double damage = fightrules::throughProtection(impact, val(w.hpr->text()));
     set(flight.lmoins, textnum::fmt(damage));
     set(flight.lhev, textnum::fmt(val(w.hev->text())));
+    flight.showBlow(true);
     applyDamage(hero(), damage, true);
     if (damage == 0) {
         set(flight.Label1, u"Le héros fuit sans dommage !"_s);

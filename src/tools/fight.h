@@ -72,6 +72,9 @@ private:
     bool fainted() const { return dureeevanoui_ != 0; }
     Side hero() const;
     Side adversary() const;
+    // A new d6 times the side's dice count, plus its addend.
+    double heroImpact() const;
+    double adversaryImpact() const;
     static void set(Label* label, const QString& caption);
     static void set(TextBox* box, const QString& text);
     static void set(QProgressBar* bar, int value);

@@ -13,9 +13,14 @@ public:
     CommandButton* Command1;
 
     void Command1_Click(); // "&OK !"
+    // The life energy and the damage are told only for a flight the adversary's attack hit.
+    void showBlow(bool hit);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* blow_; // the life energy and the damage, with their captions
 };
 
 inline Wfuite& wfuite() {

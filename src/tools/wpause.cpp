@@ -42,8 +42,7 @@ void Wpause::closeEvent(QCloseEvent* event) {
 void Wpause::Command1_Click() {
     hide();
     Combat& window = combat();
-    window.arret->setText(u"Pause"_s);
-    window.arret->setEnabled(false);
+    window.closePause();
     Wfuite& flight = wfuite();
     showCentredOn(flight, window);
     if (Fight* fight = Fight::running()) fight->flee(flight);

@@ -264,6 +264,16 @@ private slots:
         QCOMPARE(transaction().valeur_unite->text(), row.price);
     }
 
+    // Without its folder file the shop still looks among its kind's files only.
+    void selectionWithoutFolderFile() {
+        buy("equ", "Corde");
+        QFile::remove(drive->root() + "/objets.ini");
+        transaction().fichier->setPattern(QStringLiteral("*.*")); // "Hache.arm" comes first
+        select("Hache");
+        QCOMPARE(transaction().valeur_unite->text(), QStringLiteral("2 PA"));
+        QCOMPARE(messages().count(), 1);
+    }
+
     void sale_data() { rowsData(sales); }
     void sale() {
         const Sale& row = currentRow(sales);

@@ -66,8 +66,10 @@ inline void act(const QString& action) {
 }
 
 // What a fight shows: a window shown or hidden, a field's text, a label's caption, a bar's
-// value, a button's caption and state.
-inline QString shown(const QString& name) {
+// value, a button's caption and state; with "?", whether a control shows in its window.
+inline QString shown(QString name) {
+    const bool seen = name.endsWith('?');
+    name.chop(seen);
     if (name == "experience" || name == "energievitale")
         return perso().findChild<TextBox*>(name)->text();
     if (name == "fuite") return wfuite().windowTitle();
@@ -76,6 +78,7 @@ inline QString shown(const QString& name) {
         if (window->objectName() == name) return window->isVisible() ? "shown" : "hidden";
     QWidget* control = combat().findChild<QWidget*>(name);
     if (!control) control = wfuite().findChild<QWidget*>(name);
+    if (seen) return control->isVisibleTo(control->window()) ? "shown" : "hidden";
     if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* bar = qobject_cast<QProgressBar*>(control)) return QString::number(bar->value());

@@ -9,6 +9,7 @@
 #include "tools/chemin.h"
 #include "tools/combat.h"
 
+#include <QGroupBox>
 #include <QHelpEvent>
 
 namespace {
@@ -164,11 +165,38 @@ private slots:
         QCOMPARE(c.menuou->isEnabled(), c.fichier->value());
         QVERIFY(c.Bar1->maximum() == 100 && c.Bar2->value() == 0 && c.Command8->isHidden());
         c.acm->setText("25");
+        c.moveTwips(1500, 3000);
         c.close(); // hidden with what it holds, and the settings written
-        perso().findChild<MenuEntry*>("menucombat")->trigger();
+        QVERIFY(drive.read("ambrefer.ini").contains("\r\n3000\r\n1500\r\n"));
+        c.move(0, 0);
+        perso().findChild<MenuEntry*>("menucombat")->trigger(); // back where it was closed
         QVERIFY(c.isVisible() && c.acm->text() == "25" && c.pause0->value() && !c.fichier->value());
+        QVERIFY(c.topTwips() == 3000 && c.leftTwips() == 1500);
         QCOMPARE(c.menuextension->checked() && shared::modeextension, shown.endsWith("ext"));
         QCOMPARE(drive.read("ambrefer.ini").count("\r\n"), 15);
+    }
+
+    // Each side's result of the round shows whole, under its own side.
+    void results_data() {
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("side");
+        QTest::newRow("hero") << QStringLiteral("rheros") << QStringLiteral("Heros");
+        QTest::newRow("adversary") << QStringLiteral("radv") << QStringLiteral("Adversaire");
+    }
+    void results() {
+        QFETCH(QString, result);
+        QFETCH(QString, side);
+        FreshProgram fresh;
+        Combat& c = combat();
+        c.show();
+        auto* label = c.findChild<Label*>(result);
+        for (const QString caption : {"Bonne Prd ratée !", "Coup de Maître !", "Attaque fatale !"})
+            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
+        const int centre = label->mapTo(&c, label->rect().center()).x();
+        for (QGroupBox* box : c.findChildren<QGroupBox*>())
+            if (box->title() == side)
+                QVERIFY(centre > box->mapTo(&c, QPoint()).x() &&
+                        centre < box->mapTo(&c, QPoint(box->width(), 0)).x());
     }
 
     // Ok confirms the path shown, unless the name is empty; a path that cannot be written is

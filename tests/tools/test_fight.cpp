@@ -272,7 +272,7 @@ class TestFight : public QObject {
                 "Le héros perd 4 points de vie", "Le héros réussit à fuir quand même..."}
             << "fuite=Fuite de Aldo; lhev=20; lmoins=4; Label1= Le héros perd 4 points de vie; "
                "Label2=Le héros réussit à fuir quand même...; energievitale=16; Bar1=16; "
-               "wfuite=hidden; arret=Pause off" << "Y Y Y";
+               "wfuite=hidden; arret=Pause off; lhev?=shown" << "Y Y Y";
         QTest::newRow("death") << "hev=4 api2=2" << "d20 5, d6 6" << flee
             << fleeing + QStringList{"Attaque de l'adversaire = 11|Tirage = 5 ", " ",
                 "EV du héros = 4| moins 7 ", "", "EV du héros = 0", "",
@@ -288,16 +288,18 @@ class TestFight : public QObject {
             << fleeing + QStringList{"Attaque de l'adversaire = 11|Tirage = 12 ", "",
                 "Attaque de l'adversaire ratée", "Le héros fuit sans dommage !"}
             << "Label1=Attaque de l'adversaire ratée; Label2=Le héros fuit sans dommage !; "
-               "radv=Attaque ratée; lmoins=" << "";
+               "radv=Attaque ratée; lmoins=; lmoins?=hidden" << "";
         // Each flight first clears what an earlier one showed.
         QTest::newRow("two flights") << "hev=4 api2=2 hpr=3" << "d20 5, d6 6 | d20 5, d6 1" << flee
             << fleeing + QStringList{"Attaque de l'adversaire = 11|Tirage = 5 ", " ",
                 "EV du héros = 4| moins 0 ", "", "EV du héros = 4", "Le héros fuit sans dommage !"}
-            << "Label1=Le héros fuit sans dommage !; Label2=; lhev=4; lmoins=0" << "";
+            << "Label1=Le héros fuit sans dommage !; Label2=; lhev=4; lmoins=0; lhev?=shown"
+            << "";
         QTest::newRow("fainted adversary") << "regles=extension aev=30" << faintDice
             << "3:Pause 4:Fuir 5:OK" << fainting + fleeing.mid(2) + QStringList{
                 "Le héros s'enfuit avant que ", "l'adversaire ne se réveille !"}
-            << "Label1=Le héros s'enfuit avant que ; Label2=l'adversaire ne se réveille !; hev=20"
+            << "Label1=Le héros s'enfuit avant que ; Label2=l'adversaire ne se réveille !; hev=20; "
+               "lhev?=hidden"
             << "Y W0 Y W0 Y Y Y";
     }
     void flight() { run(); }
