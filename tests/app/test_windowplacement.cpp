@@ -45,14 +45,11 @@ QMainWindow* open(const QString& name) {
     if (name == u"augment_niv") perso().showLevelReached(true), perso().passageniveau->click();
     if (name == u"cheminperso") perso().menurepertoire->trigger();
     if (name == u"about") about().show();
-    const std::map<QString, QString> tools{{u"combat"_s, u"menucombat"_s},
-                                           {u"Dés"_s, u"menudes"_s},
-                                           {u"epreuves"_s, u"menuepreuves"_s},
-                                           {u"tir_dist"_s, u"menutir"_s},
-                                           {u"transaction"_s, u"menutransactions"_s},
-                                           {u"saisie"_s, u"menusaisie"_s},
-                                           {u"sorts"_s, u"menusorts"_s},
-                                           {u"monstres"_s, u"menumonstres"_s}};
+    const std::map<QString, const char*> tools{
+        {u"combat"_s, "menucombat"},     {u"Dés"_s, "menudes"},
+        {u"epreuves"_s, "menuepreuves"}, {u"tir_dist"_s, "menutir"},
+        {u"saisie"_s, "menusaisie"},     {u"transaction"_s, "menutransactions"},
+        {u"sorts"_s, "menusorts"},       {u"monstres"_s, "menumonstres"}};
     if (tools.contains(name)) perso().findChild<QAction*>(tools.at(name))->trigger();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == name) return static_cast<QMainWindow*>(window);

@@ -132,15 +132,11 @@ private slots:
              {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b", "\"a\"", "a..b"})
             QTest::addRow("%s", name) << name << "PO"
                                       << "Utilisation d'un caractère interdit !";
-        QTest::newRow("empty name") << ""
-                                    << "po"
-                                    << "";
-        QTest::newRow("other case") << "dAGUE"
-                                    << "PO"
-                                    << "objets/Dague.arm";
-        QTest::newRow("accent") << "Flèches"
-                                << "PO"
-                                << "objets/Flèches.arm";
+        const char* others[][4] = {{"empty name", "", "po", ""},
+                                   {"other case", "dAGUE", "PO", "objets/Dague.arm"},
+                                   {"accent", "Flèches", "PO", "objets/Flèches.arm"}};
+        for (auto [tag, name, unit, result] : others)
+            QTest::newRow(tag) << QString(name) << QString(unit) << QString(result);
     }
     void saveChecks() {
         QFETCH(QString, name);

@@ -71,16 +71,13 @@ void play() {
             game.keyDown(arrows.contains(c) ? 37 + arrows.indexOf(c) : c.unicode());
         if (over) break;
     }
+    const auto n = [](int number) { return QString::number(number); };
     const QStringList facts =
         QStringLiteral("over=%1 head=%2 tail=%3 meal=%4 direction=%5 toucheok=%6 esc=%7 score=%8 "
                        "longueur=%9")
-            .arg(over)
-            .arg(cell(game.head()), cell(game.snake[game.longueur - 1]), cell(game.meal()))
-            .arg(game.direction)
-            .arg(int(game.toucheok))
-            .arg(int(esc))
-            .arg(modsnake::scoresnake)
-            .arg(game.longueur)
+            .arg(n(over), cell(game.head()), cell(game.snake[game.longueur - 1]), cell(game.meal()),
+                 n(game.direction), n(game.toucheok), n(esc), n(modsnake::scoresnake),
+                 n(game.longueur))
             .split(u' ');
     for (const QString& fact : expected.split(u' '))
         QVERIFY2(facts.contains(fact), qPrintable(facts.join(u' ')));

@@ -177,26 +177,22 @@ private slots:
     }
 
     // Each side's result of the round shows whole, under its own side.
-    void results_data() {
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("side");
-        QTest::newRow("hero") << QStringLiteral("rheros") << QStringLiteral("Heros");
-        QTest::newRow("adversary") << QStringLiteral("radv") << QStringLiteral("Adversaire");
-    }
     void results() {
-        QFETCH(QString, result);
-        QFETCH(QString, side);
         FreshProgram fresh;
         Combat& c = combat();
         c.show();
-        auto* label = c.findChild<Label*>(result);
-        for (const QString caption : {"Bonne Prd ratée !", "Coup de Maître !", "Attaque fatale !"})
-            QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
-        const int centre = label->mapTo(&c, label->rect().center()).x();
-        for (QGroupBox* box : c.findChildren<QGroupBox*>())
-            if (box->title() == side)
-                QVERIFY(centre > box->mapTo(&c, QPoint()).x() &&
-                        centre < box->mapTo(&c, QPoint(box->width(), 0)).x());
+        for (auto [result, side] : {std::pair{"rheros", "Heros"}, {"radv", "Adversaire"}}) {
+            auto* label = c.findChild<Label*>(result);
+            for (const QString caption :
+                 {"Bonne Prd ratée !", "Coup de Maître !", "Attaque fatale !"})
+                QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
+            const int centre = label->mapTo(&c, label->rect().center()).x();
+            const auto boxes = c.findChildren<QGroupBox*>();
+            auto* box = *std::find_if(boxes.begin(), boxes.end(),
+                                      [&](QGroupBox* b) { return b->title() == side; });
+            const int left = box->mapTo(&c, QPoint()).x();
+            QVERIFY(centre > left && centre < left + box->width());
+        }
     }
 
     // Ok confirms the path shown, unless the name is empty; a path that cannot be written is
