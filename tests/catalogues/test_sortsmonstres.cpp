@@ -32,8 +32,7 @@ QString listOf(const ComboBox* list) {
 }
 // An error box opens with the error's description; the file and the reason follow it.
 QStringList descriptions(QStringList messages) {
-    for (QString& message : messages)
-        message = message.section(QStringLiteral("\r\n"), 0, 0);
+    for (QString& message : messages) message = message.section(QStringLiteral("\r\n"), 0, 0);
     return messages;
 }
 
@@ -162,11 +161,9 @@ private slots:
         editor.fill(values);
         editor.save();
         values.last() = "x y";
-        QCOMPARE(descriptions(program->messages.texts()),
-                 saved ? QStringList() : QStringList{outcome});
+        QCOMPARE(descriptions(program->messages.texts()), saved ? QStringList() : QStringList{outcome});
         QCOMPARE(editor.names()->text(), cell[2]);
         if (saved) QCOMPARE(drive->read(outcome), bytes(values));
-        // Only a save into the editor's own folder lists it again.
         QCOMPARE(listOf(editor.names()).contains("Nouveau"), saved && outcome.startsWith("mon"));
         if (saved && cell[2] != "ancien") {
             editor.fill(QStringList(editor.count(), "avant"));
