@@ -32,21 +32,35 @@ double typedCount(std::mt19937& random) {
 class TestMoney : public QObject {
     Q_OBJECT
 private slots:
-    // A gold piece weighs 1, a silver 0.2, a bronze or cuivre 0.1; the sum is rounded down once.
     void coinWeight_data() {
-        QTest::addColumn<QString>("row"); // or argent bronze cuivre weight
-        for (const char* row :
-             {"0 0 0 0 0", "0 5 0 0 1", "0 4 0 0 0", "0 0 5 5 1", "0 7 3 13 3", "3 7 13 29 8",
-              "2.5 0 0 0 2", "0 -1 0 0 -1", "123456789 5 10 0 123456791",
-              "1e300 0 0 0 4611686018427387904", "0 -1e300 0 0 -4611686018427387904"})
-            QTest::newRow(row) << QString(row);
+        QTest::addColumn<double>("gold");
+        QTest::addColumn<double>("silver");
+        QTest::addColumn<double>("bronze");
+        QTest::addColumn<double>("copper");
+        QTest::addColumn<qlonglong>("weight");
+        QTest::newRow("empty purse") << 0.0 << 0.0 << 0.0 << 0.0 << 0LL;
+        QTest::newRow("one gold") << 1.0 << 0.0 << 0.0 << 0.0 << 1LL;
+        QTest::newRow("five silver") << 0.0 << 5.0 << 0.0 << 0.0 << 1LL;
+        QTest::newRow("four silver") << 0.0 << 4.0 << 0.0 << 0.0 << 0LL;
+        QTest::newRow("ten bronze") << 0.0 << 0.0 << 10.0 << 0.0 << 1LL;
+        QTest::newRow("nine copper") << 0.0 << 0.0 << 0.0 << 9.0 << 0LL;
+        QTest::newRow("bronze and copper together") << 0.0 << 0.0 << 5.0 << 5.0 << 1LL;
+        QTest::newRow("sum exactly two") << 1.0 << 2.0 << 4.0 << 2.0 << 2LL;
+        QTest::newRow("sum exactly three") << 0.0 << 7.0 << 3.0 << 13.0 << 3LL;
+        QTest::newRow("rounded down once, not per coin") << 3.0 << 7.0 << 13.0 << 29.0 << 8LL;
+        QTest::newRow("typed fraction") << 2.5 << 0.0 << 0.0 << 0.0 << 2LL;
+        QTest::newRow("owing silver rounds down") << 0.0 << -1.0 << 0.0 << 0.0 << -1LL;
+        QTest::newRow("large purse") << 123456789.0 << 5.0 << 10.0 << 0.0 << 123456791LL;
+        QTest::newRow("beyond any count") << 1e300 << 0.0 << 0.0 << 0.0 << (1LL << 62);
+        QTest::newRow("owing beyond any count") << 0.0 << -1e300 << 0.0 << 0.0 << -(1LL << 62);
     }
     void coinWeight() {
-        QFETCH(QString, row);
-        const QStringList n = row.split(u' ');
-        QCOMPARE(
-            money::coinWeight(n[0].toDouble(), n[1].toDouble(), n[2].toDouble(), n[3].toDouble()),
-            n[4].toLongLong());
+        QFETCH(double, gold);
+        QFETCH(double, silver);
+        QFETCH(double, bronze);
+        QFETCH(double, copper);
+        QFETCH(qlonglong, weight);
+        QCOMPARE(money::coinWeight(gold, silver, bronze, copper), weight);
     }
 
     // Only the whole, non-negative part of each count pays, as one piece at a time would; the
@@ -105,13 +119,14 @@ private slots:
 
     void countBeyondAnyNumberOverflows() {
         const double inf = std::numeric_limits<double>::infinity();
-        for (const auto& [gold, silver] : {std::pair(inf, 0.0), std::pair(inf, -inf)})
+        for (const auto& [gold, silver] : {std::pair(inf, 0.0), std::pair(inf, -inf)}) {
             try {
                 money::coinWeight(gold, silver, 0, 0);
                 QFAIL("no error");
             } catch (const RuntimeError& error) {
                 QCOMPARE(error.number(), 6);
             }
+        }
     }
 };
 
