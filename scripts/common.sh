@@ -17,8 +17,10 @@ install_missing() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-build() { # build DIR [cmake options...]
+# build DIR [cmake options...]: everything, tests included. BUILD_TARGET, when set, builds that
+# target alone (the program, for a first start that does not wait on the tests).
+build() {
     local dir="$1"; shift
     cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$ROOT/$dir" --parallel "$(nproc)"
+    cmake --build "$ROOT/$dir" --parallel "$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}
 }
