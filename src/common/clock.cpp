@@ -3,13 +3,14 @@
 #include "common/eventboundary.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QThread>
 #include <QTime>
 #include <QWidget>
+
+#include <cmath>
 
 namespace appclock {
 namespace {
@@ -68,6 +69,22 @@ class WaitWatcher : public QObject {
     QPointer<QWidget> waiter_;
 };
 
+// The clock moves on in ticks of 1/64 s. The wait lasts until a reading, in whole ticks, is
+// beyond the first one plus the wait, so a wait of 0 still lasts until the next tick and what
+// it was for stays in sight. A reading below the first is the clock passing midnight.
+void spinOnClock(double seconds) {
+    constexpr double ticksPerSecond = 64;
+    constexpr double secondsPerDay = 86400;
+    const double start = timer();
+    const double end = std::floor(start * ticksPerSecond) + seconds * ticksPerSecond;
+    for (;;) {
+        double now = timer();
+        if (now < start) now += secondsPerDay;
+        if (std::floor(now * ticksPerSecond) > end) return;
+        QThread::msleep(1);
+    }
+}
+
 } // namespace
 
 double timer() {
@@ -76,14 +93,10 @@ double timer() {
 }
 
 void spinWait(double seconds) {
-    if (spin()) {
+    if (spin())
         spin()(seconds);
-    } else {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (elapsed.elapsed() < seconds * 1000.0)
-            QThread::msleep(5);
-    }
+    else
+        spinOnClock(seconds);
     // What the wait was for (a light, a combat step) must show before the next one, and no
     // other handler may run meanwhile: paint, and serve nothing else.
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -10,10 +10,13 @@ namespace appclock {
 // Seconds since midnight, as the old clock gave them.
 double timer();
 
-// Waits the given seconds without serving the event queue, then repaints what changed.
+// Waits the given seconds on the clock without serving the event queue, then repaints what
+// changed. The clock ticks 64 times a second: the wait ends on the first tick beyond the
+// given seconds, so a wait of 0 lasts until the next tick.
 void spinWait(double seconds);
 
-// Tests: replace the clock and the busy wait; empty functions restore the real ones.
+// Tests: replace the clock (which the busy wait reads) and the busy wait itself; empty
+// functions restore the real ones.
 void setTimeSource(std::function<double()> source);
 void setSpinWait(std::function<void(double)> wait);
 

@@ -20,9 +20,10 @@ namespace {
 
 Fight* current = nullptr;
 
-// A file that cannot be written is told, and the fight goes on without it.
+// A file that cannot be written is told, with its name and why, and the fight goes on
+// without it.
 void showFileError(const RuntimeError& failure) {
-    msgBox(failure.description(), MsgIcon::Critical, u"Erreur !"_s);
+    msgBox(failure.message(), MsgIcon::Critical, u"Erreur !"_s);
 }
 
 } // namespace

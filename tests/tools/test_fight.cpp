@@ -7,6 +7,7 @@
 #include "common/chance.h"
 #include "common/clock.h"
 #include "common/cp1252.h"
+#include "common/drivepath.h"
 #include "common/shared.h"
 #include "hero/perso.h"
 #include "tools/chemin.h"
@@ -59,6 +60,12 @@ void act(const QString& action) {
         {"untick", [&] { c.fichier->setValue(false); }},
         {"tick", [&] { c.fichier->setValue(true); }},
         {"2sec", [&] { c.menu2sec->trigger(); }},
+        // A folder where the chosen report is to be written.
+        {"folder-in-the-way", [] {
+             const QString report = drivepath::toLocal("C:\\rapports\\combat.txt");
+             QFile::remove(report);
+             QDir().mkdir(report);
+         }},
         {"Combat", [&] { // another fight, however it is reached
              for (QPushButton* button : {c.Command2, c.Command7, c.Command8})
                  QTest::mouseClick(button, Qt::LeftButton);
@@ -190,13 +197,19 @@ class TestFight : public QObject {
         for (qsizetype i = 0; i < std::max(lines.size(), report.size()); ++i)
             QCOMPARE(lines.value(i, "(missing)"),
                      report.value(i, bytes.isEmpty() ? "" : "(missing)"));
+        QString told; // the message boxes, "title: text": none unless the row says
         for (const QString& field : fields.split(';', Qt::SkipEmptyParts)) {
             const QString name = field.section('=', 0, 0).trimmed();
-            QCOMPARE(name == "trace" ? traced : shown(name), field.section('=', 1));
+            if (name == "told")
+                told = field.section('=', 1);
+            else
+                QCOMPARE(name == "trace" ? traced : shown(name), field.section('=', 1));
         }
         if (!path.isEmpty()) QVERIFY(!QFile::exists(drive.root() + "/resultat.txt"));
-        QCOMPARE(fresh.messages.texts(),
-                 path == "gone" ? QStringList{"Chemin d'accès introuvable"} : QStringList());
+        QStringList messages;
+        for (const MessageBoxRequest& box : fresh.messages.shown)
+            messages << box.title + ": " + box.text;
+        QCOMPARE(messages.join(" / "), told);
     }
 
   private slots:
@@ -335,8 +348,14 @@ class TestFight : public QObject {
         QTest::newRow("box unticked in two fights") << "" << twoFights << "1:untick" << courage
             << "";
         QTest::newRow("box ticked in a fight") << "fichier=0" << kills << "1:tick" << none << "";
+        // A report that fails is told with its file and why; the fight goes on without it.
         QTest::newRow("path that cannot be opened") << "path=gone" << kills << "" << none
-            << "aev=Mort";
+            << "aev=Mort; told=Erreur !: Chemin d'accès introuvable\r\nC:\\rapports\\combat.txt"
+               "\r\nFichier ou dossier introuvable";
+        QTest::newRow("report that cannot be written") << "path=chosen" << kills
+            << "1:folder-in-the-way" << none
+            << "aev=Mort; told=Erreur !: Erreur d'accès au chemin/fichier\r\n"
+               "C:\\rapports\\combat.txt\r\nUn dossier porte ce nom";
     }
     void reportLifetime() { run(); }
 
