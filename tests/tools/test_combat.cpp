@@ -78,6 +78,7 @@ private slots:
             write(field.section('=', 0, 0), field.section('=', 1));
         QCOMPARE(texts(heroSide), shown);
         QVERIFY(!combat().isVisible());
+        fresh.messages.answers.push_back(MsgAnswer::Yes); // cleared without being saved
         perso().menunouveau->trigger(); // a cleared hero leaves nothing behind, name included
         QCOMPARE(texts(heroSide), QStringLiteral("|||||||"));
     }
