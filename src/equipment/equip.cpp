@@ -5,6 +5,7 @@
 #include "equipment/itemhandlers.h"
 #include "equipment/weightboxes.h"
 #include "hero/perso.h"
+#include "herofile/herochanges.h"
 #include "herofile/settings.h"
 #include "skills/attrib.h"
 
@@ -92,4 +93,8 @@ void Equip::monnaie_Click() {
 
 void Equip::Form_Unload() {
     sauveiniThenEnd();
+}
+
+void Equip::closeEvent(QCloseEvent* event) {
+    if (sheetMayClose(*event)) Form::closeEvent(event);
 }

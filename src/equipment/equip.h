@@ -40,6 +40,9 @@ public:
     MemoBox* notes;
     CommandButton *Attributs, *personnage;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void arrange(QWidget* central); // equip_layout.cpp
     void connectHandlers();

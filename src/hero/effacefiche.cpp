@@ -3,6 +3,8 @@
 #include "equipment/equip.h"
 #include "equipment/itemlists.h"
 #include "hero/perso.h"
+#include "herofile/herochanges.h"
+#include "herofile/herosheets.h"
 #include "skills/attrib.h"
 #include "tools/combat.h"
 #include "tools/sheetservices.h"
@@ -88,4 +90,5 @@ void effacefiche() {
     clearEquipmentSheet();
     effaceHerosCombat();
     testWindowsForNewHero();
+    heroKept(collectHero());
 }

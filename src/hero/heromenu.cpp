@@ -8,6 +8,7 @@
 #include "hero/portraitfolder.h"
 #include "hero/printing.h"
 #include "hero/tirage.h"
+#include "herofile/herochanges.h"
 #include "herofile/heroio.h"
 #include "herofile/settings.h"
 #include "tools/transfertheros.h"
@@ -44,7 +45,9 @@ void Perso::buildMenus() {
     sheetmenus::build(*this, Sheet::Perso);
 }
 
-void Perso::menunouveau_Click() { effacefiche(); }
+void Perso::menunouveau_Click() {
+    if (heroMayBeLost(QStringLiteral("Effacer le héros sans l'enregistrer ?"))) effacefiche();
+}
 
 void Perso::sauvegarde_Click() { sauvegardeHeros(); }
 

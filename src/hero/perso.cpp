@@ -3,7 +3,9 @@
 #include "common/shared.h"
 #include "equipment/itemlists.h"
 #include "herofile/cheminperso.h"
+#include "herofile/herochanges.h"
 #include "herofile/heroio.h"
+#include "herofile/herosheets.h"
 #include "herofile/settings.h"
 #include "shop/transaction.h"
 #include "skills/skillrow.h"
@@ -106,6 +108,12 @@ void Perso::Form_Load() {
 
     preparerBoutique();
     listItemsAtStartup();
+    // The hero the program starts with is no one's work yet.
+    heroKept(collectHero());
 }
 
 void Perso::Form_Unload() { endProgram(); }
+
+void Perso::closeEvent(QCloseEvent* event) {
+    if (sheetMayClose(*event)) Form::closeEvent(event);
+}

@@ -99,6 +99,9 @@ public:
     // "Un prêtre doit choisir une dévotion." and answers true when the hero is refused.
     bool pretreSansDevotion();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildLayout();    // perso_layout.cpp
     void buildMenus();     // heromenu.cpp

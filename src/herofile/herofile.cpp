@@ -69,15 +69,19 @@ HeroRecord readHeroFile(const QString& drivePath) {
     return hero;
 }
 
+QStringList heroLines(const HeroRecord& hero) {
+    QStringList lines;
+    lines.reserve(heroFileLines);
+    inFileOrder(hero, [&lines](const QString& value) { lines << oneLine(value); });
+    while (lines.size() < heroFileLines)
+        lines << QString();
+    return lines;
+}
+
 void writeHeroFile(const QString& drivePath, const HeroRecord& hero) {
     TextOutput file(drivePath);
-    int written = 0;
-    inFileOrder(hero, [&](const QString& value) {
-        file.printLine(oneLine(value));
-        ++written;
-    });
-    for (; written < heroFileLines; ++written)
-        file.printLine(QString());
+    for (const QString& line : heroLines(hero))
+        file.printLine(line);
     file.commit();
 }
 

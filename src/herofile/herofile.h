@@ -29,6 +29,7 @@
 //   215      notes
 //   216-232  written empty, ignored on reading
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // Numbered like the sheets' controls: [1]..[N]; [0] stays empty.
@@ -88,6 +89,9 @@ inline constexpr int heroValueLines = 215; // a shorter file is not a hero
 // Parses the whole file before anything uses it. RuntimeError 53 when missing, 62 when it has
 // fewer than heroValueLines lines, and the other file errors of TextInput.
 HeroRecord readHeroFile(const QString& drivePath);
+
+// The heroFileLines lines of the hero's file, without their line ends.
+QStringList heroLines(const HeroRecord& hero);
 
 // Replaces the file atomically: on a RuntimeError (75, 76...) the old file is left whole.
 void writeHeroFile(const QString& drivePath, const HeroRecord& hero);

@@ -8,6 +8,7 @@
 #include "hero/perso.h"
 #include "hero/poidstotal.h"
 #include "herofile/cheminperso.h"
+#include "herofile/herochanges.h"
 #include "herofile/herofile.h"
 #include "herofile/herolist.h"
 #include "herofile/herosheets.h"
@@ -41,8 +42,10 @@ void sauvegardeHeros() {
         return;
     }
     // A failed write reaches the event boundary, which shows it under "Erreur !": the old file
-    // stays whole and the list is not refilled.
-    writeHeroFile(heroFilePath(heroesFolder(), name), collectHero());
+    // stays whole, the list is not refilled and the hero still counts as changed.
+    const HeroRecord hero = collectHero();
+    writeHeroFile(heroFilePath(heroesFolder(), name), hero);
+    heroKept(hero);
     remplitheros();
 }
 
@@ -59,6 +62,8 @@ void chargeHeros() {
     }
     poidstotal();
     if (heroLoaded() && overLoadLimit()) chargeMaximumDepassee();
+    // As the sheets show it once loaded: what their handling makes of the file is no change.
+    heroKept(collectHero());
 }
 
 void ouvreRepertoireHeros() {

@@ -3,6 +3,7 @@
 #include "app/sheetmenus.h"
 #include "equipment/equip.h"
 #include "hero/perso.h"
+#include "herofile/herochanges.h"
 #include "herofile/settings.h"
 #include "skills/skillbuttons.h"
 
@@ -78,4 +79,8 @@ void Attrib::Equipement_Click() {
 
 void Attrib::Form_Unload() {
     sauveiniThenEnd();
+}
+
+void Attrib::closeEvent(QCloseEvent* event) {
+    if (sheetMayClose(*event)) Form::closeEvent(event);
 }

@@ -35,6 +35,9 @@ public:
     TextBox *piecesor, *piecesargent, *piecesbronze, *piecescuivre;
     CommandButton *personnage, *Equipement;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void makeCaptions(QWidget* central); // attrib_layout.cpp
     void arrange(QWidget* central);      // attrib_layout.cpp

@@ -1,9 +1,12 @@
 #include "tools/chemin.h"
 
+#include "common/drivepath.h"
+#include "common/messagebox.h"
 #include "common/runtimeerror.h"
 #include "common/textfile.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -80,10 +83,16 @@ void Chemin::Label1_Click() {
 }
 
 // The file is made at once: a path that cannot take a report is refused now, with its reason,
-// rather than at the first fight.
+// rather than at the first fight. A file that already holds something may be a hero or a
+// record: it is emptied only when the user says so.
 void Chemin::ok_Click() {
     if (!file->text().isEmpty()) {
         const QString path = cheminfichier->caption();
+        const QFileInfo chosen(drivepath::toLocal(path));
+        if (chosen.isFile() && chosen.size() > 0 &&
+            msgBox(QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?").arg(path),
+                   MsgIcon::Question, std::nullopt, MsgButtons::YesNo) != MsgAnswer::Yes)
+            return;
         TextOutput report(path);
         report.commit();
         confirmed_ = path;

@@ -12,6 +12,7 @@
 #include "herofile/settings.h"
 #include "skills/attrib.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -281,6 +282,73 @@ private slots:
         for (int i = 0; i < perso().nom->listCount(); ++i) listed << perso().nom->list(i);
         QCOMPARE(listed, (QStringList{"Brom", "Cassia", "zora"}));
         QCOMPARE(perso().nom->text(), QStringLiteral("Cassia"));
+    }
+
+    // Closing a sheet, the program quitting and "Nouveau" go at once with the hero as last
+    // loaded, saved or cleared (or as the program started); with work since, only on a Oui.
+    void unsavedWorkIsAskedFor_data() {
+        QTest::addColumn<QString>("action"); // the sheet closed, "quit" or "Nouveau"
+        QTest::addColumn<QString>("steps");  // before the action; "field=text" an edit
+        QTest::addColumn<QString>("answer"); // empty when nothing may be asked
+        for (const auto& [action, steps, answer] : std::initializer_list<std::array<QString, 3>>{
+                 {"perso", "", ""},
+                 {"equip", "save", ""},
+                 {"attrib", "save clear load", ""},
+                 {"Nouveau", "experience=40 clear", ""},
+                 {"quit", "experience=40 experience=", ""},
+                 {"attrib", "save load habilete1=6", "Oui"},
+                 {"equip", "save poidsequip2=10", "Non"},
+                 {"quit", "save load experience=40", "Non"},
+                 {"perso", "experience=40 gone save", "Oui"},
+                 {"Nouveau", "save piecesor=9", "Non"},
+                 {"Nouveau", "experience=40", "Oui"}})
+            QTest::addRow("%s after '%s' %s", qPrintable(action), qPrintable(steps),
+                          qPrintable(answer))
+                << action << steps << answer;
+    }
+    void unsavedWorkIsAskedFor() {
+        QFETCH(QString, action);
+        QFETCH(QString, steps);
+        QFETCH(QString, answer);
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "save") save(warrior("Aldric", 4, 10));
+            if (step == "load") choose("Aldric");
+            if (step == "clear") effacefiche();
+            if (step == "gone") settings::current().heroFolder = "C:\\parti\\";
+            for (Form* sheet : {(Form*)&perso(), (Form*)&attrib(), (Form*)&equip()})
+                if (auto* box = sheet->findChild<TextBox*>(step.section('=', 0, 0)))
+                    box->setText(step.section('=', 1));
+        }
+        program->messages.clear();
+        if (!answer.isEmpty())
+            program->messages.answers.push_back(answer == "Oui" ? MsgAnswer::Yes : MsgAnswer::No);
+        const QStringList before = heroLines(collectHero());
+        Form& sheet = action == "attrib"  ? (Form&)attrib()
+                      : action == "equip" ? (Form&)equip()
+                                          : perso();
+        sheet.show();
+        if (action == "Nouveau")
+            perso().menunouveau->trigger();
+        else if (action == "quit")
+            QApplication::closeAllWindows();
+        else
+            sheet.close();
+
+        const QString question = action == "Nouveau"
+                                     ? "Effacer le héros sans l'enregistrer ?"
+                                     : "Le héros a été modifié depuis son dernier enregistrement. "
+                                       "Quitter sans l'enregistrer ?";
+        QCOMPARE(program->messages.texts(),
+                 answer.isEmpty() ? QStringList() : QStringList{question});
+        const MessageBoxRequest asked =
+            answer.isEmpty() ? MessageBoxRequest{} : program->messages.last();
+        QCOMPARE(asked.buttons == MsgButtons::YesNo && asked.icon == MsgIcon::Question,
+                 !answer.isEmpty());
+        const bool goesOn = answer != "Non";
+        if (action == "Nouveau") QCOMPARE(perso().nom->text().isEmpty(), goesOn);
+        if (action != "Nouveau") QCOMPARE(program->end.ends == 1, goesOn);
+        if (action != "Nouveau") QCOMPARE(sheet.isVisible(), !goesOn);
+        if (!goesOn) QCOMPARE(heroLines(collectHero()), before);
     }
 };
 

@@ -78,6 +78,7 @@ private slots:
             write(field.section('=', 0, 0), field.section('=', 1));
         QCOMPARE(texts(heroSide), shown);
         QVERIFY(!combat().isVisible());
+        fresh.messages.answers.push_back(MsgAnswer::Yes); // cleared without being saved
         perso().menunouveau->trigger(); // a cleared hero leaves nothing behind, name included
         QCOMPARE(texts(heroSide), QStringLiteral("|||||||"));
     }
@@ -196,22 +197,31 @@ private slots:
     }
 
     // Ok confirms the path shown, unless the name is empty; a path that cannot be written is
-    // refused with its reason.
+    // refused with its reason; a file that holds something is replaced only on a Oui.
     void reportPath_data() {
-        QTest::addColumn<QStringList>("steps"); // folders opened, drives picked, "=name" typed
+        // folders opened, drives picked, "=name" typed, then the answer when a file that holds
+        // something would be replaced
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("shown");
         QTest::newRow("root") << QStringList{} << "C:\\resultat.txt";
         QTest::newRow("folder") << QStringList{"rapports"} << "C:\\rapports\\resultat.txt";
         QTest::newRow("no name") << QStringList{"rapports", "="} << "C:\\rapports\\";
         QTest::newRow("drive, bad name") << QStringList{"rapports", "z:", "=a?b"} << "Z:\\a?b";
-        QTest::newRow("and back") << QStringList{"rapports", "=duel.txt", "z:", "c:"}
+        QTest::newRow("and back") << QStringList{"rapports", "=duel.txt", "z:", "c:", "Oui"}
                                   << "C:\\rapports\\duel.txt";
+        QTest::newRow("other case")
+            << QStringList{"rapports", "=DUEL.TXT", "Non"} << "C:\\rapports\\DUEL.TXT";
     }
     void reportPath() {
         QFETCH(QStringList, steps);
         QFETCH(QString, shown);
         FreshProgram fresh;
         drive.write("rapports/duel.txt", "ancien rapport");
+        drive.write("rapports/resultat.txt", ""); // an empty file is taken without a word
+        const bool answered = QStringList{"Oui", "Non"}.contains(steps.value(steps.size() - 1));
+        const QString answer = answered ? steps.takeLast() : QString();
+        if (answered)
+            fresh.messages.answers.push_back(answer == "Oui" ? MsgAnswer::Yes : MsgAnswer::No);
         QCOMPARE(tip(), QStringLiteral("c:\\resultat.txt"));
         combat().menuoui->trigger();
         combat().menuou->trigger();
@@ -226,9 +236,18 @@ private slots:
         }
         QCOMPARE(dialog.cheminfichier->caption(), shown);
         dialog.ok->click();
-        const bool refused = shown.contains('?'), confirmed = !refused && !shown.endsWith('\\');
+        const bool refused = shown.contains('?') || answer == "Non";
+        const bool confirmed = !refused && !shown.endsWith('\\');
         QCOMPARE(dialog.isVisible(), refused);
-        QCOMPARE(fresh.messages.count() == 1 && fresh.messages.last().title == "Erreur !", refused);
+        const QString question = "Le fichier " + shown + " existe déjà. Le remplacer ?";
+        QCOMPARE(fresh.messages.texts().contains(question), answered);
+        if (answered)
+            QVERIFY(fresh.messages.last().icon == MsgIcon::Question &&
+                    fresh.messages.last().buttons == MsgButtons::YesNo);
+        QCOMPARE(drive.read("rapports/duel.txt"),
+                 QByteArray(answer == "Oui" ? "" : "ancien rapport"));
+        QCOMPARE(fresh.messages.count() == 1 && fresh.messages.last().title == "Erreur !",
+                 refused && !answered);
         QCOMPARE(tip(), confirmed ? shown : "c:\\resultat.txt");
         QCOMPARE(dialog.flag->caption(), QString(confirmed ? "1" : ""));
         if (confirmed) QCOMPARE(drive.read(shown.mid(3).replace('\\', '/')), QByteArray());
