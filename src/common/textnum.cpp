@@ -2,6 +2,7 @@
 
 #include "common/runtimeerror.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -31,20 +32,11 @@ double val(QStringView text) {
     return value == 0.0 ? 0.0 : value; // no "-0" leaks out of "-0"
 }
 
-QString fmt(double value) {
-    if (!std::isfinite(value)) throw RuntimeError(6);
-    if (value == 0.0) return QStringLiteral("0");
+namespace {
 
-    // %.15g gives the 15 significant digits; unfold any exponent into plain digits.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    // Fifteen digits round the very largest numbers up past the largest one a number can
-    // hold, which would read back as an overflow: those take the digits that read back as
-    // themselves.
-    if (std::isinf(std::strtod(buf, nullptr)))
-        for (int digits = 16; digits <= 17 && std::strtod(buf, nullptr) != value; ++digits)
-            std::snprintf(buf, sizeof buf, "%.*g", digits, value);
-    QString text = QString::fromLatin1(buf);
+// A number as printf or to_chars wrote it, its exponent (if any) unfolded into plain digits.
+QString unfolded(const char* written) {
+    QString text = QString::fromLatin1(written);
     const qsizetype e = text.indexOf(u'e');
     if (e < 0) return text;
 
@@ -65,6 +57,30 @@ QString fmt(double value) {
         plain = significant.left(pointAt) + u'.' + significant.mid(pointAt);
     }
     return negative ? u'-' + plain : plain;
+}
+
+} // namespace
+
+QString fmt(double value) {
+    if (!std::isfinite(value)) throw RuntimeError(6);
+    if (value == 0.0) return QStringLiteral("0");
+
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    // Fifteen digits round the very largest numbers up past the largest one a number can
+    // hold, which would read back as an overflow.
+    if (std::isinf(std::strtod(buf, nullptr))) return fmtExact(value);
+    return unfolded(buf);
+}
+
+QString fmtExact(double value) {
+    if (!std::isfinite(value)) throw RuntimeError(6);
+    if (value == 0.0) return QStringLiteral("0");
+
+    char buf[64];
+    const std::to_chars_result written = std::to_chars(buf, buf + sizeof buf - 1, value);
+    *written.ptr = '\0';
+    return unfolded(buf);
 }
 
 QString fmtReport(double value) {

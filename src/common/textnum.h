@@ -11,11 +11,15 @@ double val(QStringView text);
 
 // Plain decimal text for a field or a file: "." separator, at most 15 significant digits,
 // never an exponent, "-0" written as "0". fmt(val(fmt(x))) == fmt(x) for every finite x. The
-// largest numbers, which 15 digits would round past any number, take the 16 or 17 digits
-// that read back as themselves.
+// largest numbers, which 15 digits would round past any number, are written as fmtExact().
 QString fmt(double value);
 inline QString fmt(long long value) { return QString::number(value); }
 inline QString fmt(int value) { return QString::number(value); }
+
+// The same plain text with every digit it takes to read back as the very same number
+// (val(fmtExact(x)) == x), "0.1" still for 0.1: for counts that must not gain or lose a unit
+// in their sixteenth or seventeenth digit, such as coins.
+QString fmtExact(double value);
 
 // A number in a report line: a leading blank (or "-") and one trailing blank, " 7 ".
 QString fmtReport(double value);

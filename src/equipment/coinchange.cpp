@@ -1,12 +1,11 @@
 #include "equipment/coinchange.h"
 
 #include "common/controls.h"
+#include "common/money.h"
 #include "common/textnum.h"
 #include "equipment/loadlimit.h"
 #include "equipment/purse.h"
 #include "hero/poidstotal.h"
-
-#include <cmath>
 
 namespace {
 
@@ -17,9 +16,6 @@ struct Step {
 };
 constexpr Step steps[] = {
     {Coin::Cuivre, Coin::Bronze}, {Coin::Bronze, Coin::Argent}, {Coin::Argent, Coin::Or}};
-
-// Past this a count no longer holds whole coins exactly; such a box is left as it is.
-constexpr double largestCount = 1e15;
 
 TextBox* box(Coin coin) {
     return purse::coinBox(purse::Sheet::Equip, coin);
@@ -42,14 +38,13 @@ bool heroOverLimit() {
 
 void changemonnaie() {
     for (const Step& step : steps) {
-        const double value = box(step.lower)->value();
-        if (std::abs(value) >= largestCount) continue;
-        const long long count = textnum::roundHalfEven(value);
-        const long long quotient = count / 10; // toward zero: the remainder keeps the sign
-        const long long reste = count % 10;
-
-        const QString lowerText = reste != 0 ? textnum::fmt(reste) : QString();
-        const QString upperText = textnum::fmt(box(step.upper)->value() + quotient);
+        // A step that could not keep every coin, and every part of one, leaves both boxes be.
+        const std::optional<money::Changed> changed =
+            money::changeUp(box(step.lower)->value(), box(step.upper)->value());
+        if (!changed) continue;
+        const QString lowerText =
+            changed->lower != 0 ? textnum::fmtExact(changed->lower) : QString();
+        const QString upperText = textnum::fmtExact(changed->upper);
         // Within the limit the lower coin goes first, so that a positive count never weighs
         // more in between than the purse did. Over it every change is refused: the upper coin
         // goes first, and its refusal leaves the purse whole. Either way the second write

@@ -14,6 +14,11 @@ Sheet twinOf(Sheet sheet) {
     return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
 }
 
+// Every digit goes across: a sixteen-digit count rounded to fifteen would make or lose coins.
+void copyCount(Sheet from, Sheet to, Coin coin) {
+    coinBox(to, coin)->setText(textnum::fmtExact(coinBox(from, coin)->value()));
+}
+
 } // namespace
 
 TextBox* coinBox(Sheet sheet, Coin coin) {
@@ -45,9 +50,9 @@ void coinChanged(Sheet sheet, Coin coin) {
     const Sheet twin = twinOf(sheet);
     if (overLoadLimit()) {
         chargeMaximumDepassee();
-        coinBox(sheet, coin)->setValue(coinBox(twin, coin)->value());
+        copyCount(twin, sheet, coin);
     } else {
-        coinBox(twin, coin)->setValue(coinBox(sheet, coin)->value());
+        copyCount(sheet, twin, coin);
     }
 }
 
@@ -63,7 +68,7 @@ void writeBothSheets(const money::Counts& counts) {
     for (Sheet sheet : {Sheet::Attrib, Sheet::Equip})
         for (std::size_t i = 0; i < coins.size(); ++i) {
             TextBox* box = coinBox(sheet, coins[i]);
-            box->setText(textnum::fmt(counts[i]));
+            box->setText(textnum::fmtExact(counts[i]));
             box->repaint();
         }
 }

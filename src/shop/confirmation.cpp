@@ -95,27 +95,32 @@ void relist(Transaction& shop) {
 }
 
 // Whether the sale went through. Only a possession still held is sold: the credit goes with
-// its removal. A sale that would leave the hero above the load limit, and heavier than now,
-// is refused whole.
+// its removal. A credit that cannot be counted to the coin is refused like a price beyond the
+// purse; a sale that would leave the hero above the load limit, and heavier than now, is
+// refused whole.
 bool vend(Transaction& shop) {
     const std::optional<PossessionSlot> sold = possessionNommee(shop.Listeobjet->text());
     const std::optional<money::Coin> coin = money::coinOfUnit(shared::unitemonnaie);
-    const std::optional<long long> copper =
-        coin ? money::toCopper(shop.hprop->value(), *coin) : std::nullopt;
-    if (!sold || !copper) {
+    if (!sold || !coin) {
         relist(shop);
         return false;
     }
     const money::Counts before = purse::counts(purse::Sheet::Attrib);
-    const money::Counts credited = money::add(before, money::credit(*copper, *coin));
+    const std::optional<long long> copper = money::toCopper(shop.hprop->value(), *coin);
+    const std::optional<money::Counts> credited =
+        copper ? money::add(before, money::credit(*copper, *coin)) : std::nullopt;
+    if (!credited) {
+        pasAssezDArgent();
+        return false;
+    }
     if (heroLoaded()) {
-        const double after = carried(credited) - slotWeight(*sold);
+        const double after = carried(*credited) - slotWeight(*sold);
         if (after > equip().poidsmaximum->value() && after > carried(before)) {
             chargeMaximumDepassee();
             return false;
         }
     }
-    purse::writeBothSheets(credited);
+    purse::writeBothSheets(*credited);
     retireobjet();
     relist(shop);
     return true;

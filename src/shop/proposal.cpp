@@ -47,8 +47,10 @@ void Transaction::proposer_Click() {
     }
 
     const bool buying = achat->value();
-    say(num, textnum::fmt(textnum::val(num->caption()) + 1));
-    if (textnum::val(num->caption()) <= 1) {
+    // The merchant's terms price one quantity: a proposal for another is a new deal.
+    const bool newDeal = textnum::val(num->caption()) <= 0 || quantite->value() != quantitenegociee;
+    say(num, newDeal ? QStringLiteral("1") : textnum::fmt(textnum::val(num->caption()) + 1));
+    if (newDeal) {
         say(vprop, QString());
         say(reponse, QString());
         const double margin = haggling::margin(car().Slider->value());

@@ -6,16 +6,23 @@ namespace skills {
 namespace {
 
 // Pays one silver piece per `unit` coins while the box still holds a whole unit.
-void spend(CoinCount& box, double unit, long long& price) {
+void spend(CoinCount& box, long long unit, long long& price) {
     if (!box) return;
     const money::Spent spent = money::payWhole(*box, unit, price);
     box = spent.left;
     price -= spent.paid;
 }
 
+bool countable(const CoinCount& box) {
+    return !box || money::countable(*box);
+}
+
 } // namespace
 
 std::optional<Purse> payecout(Purse purse, int price) {
+    if (!countable(purse.piecesor) || !countable(purse.piecesargent) ||
+        !countable(purse.piecesbronze) || !countable(purse.piecescuivre))
+        return std::nullopt;
     long long left = price;
     spend(purse.piecescuivre, 100, left);
     spend(purse.piecesbronze, 10, left);
@@ -23,7 +30,11 @@ std::optional<Purse> payecout(Purse purse, int price) {
     // An empty silver box is skipped at once: the first gold piece broken fills it.
     const auto broken = money::payBreaking(purse.piecesargent.value_or(0), left);
     if (!broken) return std::nullopt;
-    if (broken->breaks > 0) purse.piecesor = purse.piecesor.value_or(0) - double(broken->breaks);
+    if (broken->breaks > 0) {
+        const auto gold = money::exactSum(purse.piecesor.value_or(0), -double(broken->breaks));
+        if (!gold) return std::nullopt;
+        purse.piecesor = gold;
+    }
     if (purse.piecesargent || broken->breaks > 0) purse.piecesargent = broken->left;
     return purse;
 }

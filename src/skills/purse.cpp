@@ -20,7 +20,7 @@ Purse Purse::fromTexts(QStringView piecesor, QStringView piecesargent, QStringVi
 }
 
 QString writeText(const CoinCount& count) {
-    return count ? textnum::fmt(*count) : QString();
+    return count ? textnum::fmtExact(*count) : QString();
 }
 
 double fortune(const Purse& purse) {

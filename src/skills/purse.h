@@ -22,7 +22,7 @@ struct Purse {
     bool operator==(const Purse&) const = default;
 };
 
-// A coin count as its box shows it: the empty text for an empty box, else plain decimal text.
+// A coin count as its box shows it: the empty text for an empty box, else every digit of it.
 QString writeText(const CoinCount& count);
 
 // The purse's worth in whole silver pieces: 10 per gold, 1 per silver, and bronze and copper

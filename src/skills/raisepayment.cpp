@@ -81,7 +81,7 @@ PaymentOutcome payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
         // Only the counts that changed are copied, as each box's own handling would have.
         CoinTexts twins = textsOf(purse::Sheet::Equip);
         for (int i = 0; i < 4; ++i)
-            if (after[i] != before[i]) twins[i] = textnum::fmt(textnum::val(after[i]));
+            if (after[i] != before[i]) twins[i] = textnum::fmtExact(textnum::val(after[i]));
         writeCoins(purse::Sheet::Equip, twins);
     }
     sheet.pointsarepartir->setValue(sheet.pointsarepartir->value() - cost.points);

@@ -60,6 +60,23 @@ private slots:
         QCOMPARE(textnum::fmt(value), expected);
     }
 
+    // Counts written with every digit they need read back as themselves.
+    void fmtExact_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("sixteen digits") << 5000000000000005.0 << "5000000000000005";
+        QTest::newRow("past whole numbers") << 12345678901234567890.0 << "12345678901234567168";
+        QTest::newRow("seventeen digits") << 0.1 + 0.2 << "0.30000000000000004";
+        QTest::newRow("no digit more") << 0.1 << "0.1";
+        QTest::newRow("minus zero") << -0.0 << "0";
+    }
+    void fmtExact() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(textnum::fmtExact(value), expected);
+        QVERIFY(textnum::val(expected) == value); // QCOMPARE would forgive the last digits
+    }
+
     // The purse mirror between two sheets stops only when a write finds the text unchanged.
     void fmtIsStableThroughVal() {
         const double samples[] = {0.0, 1.0, -1.0, 0.1, 1.0 / 3.0, 1e15, 123456.789, 1e-9,

@@ -26,12 +26,14 @@ private slots:
             << QStringList{"", "", "", "-15"} << QStringList{"0", "", "-1", "-5"};
         QTest::newRow("negative carried up")
             << QStringList{"", "", "", "-1234"} << QStringList{"-1", "-2", "-3", "-4"};
-        QTest::newRow("fraction rounds up whole")
-            << QStringList{"", "", "", "19.6"} << QStringList{"0", "", "2", ""};
-        QTest::newRow("half to even, down")
-            << QStringList{"", "", "", "12.5"} << QStringList{"0", "", "1", "2"};
-        QTest::newRow("half to even, up")
-            << QStringList{"", "", "", "25.5"} << QStringList{"0", "", "2", "6"};
+        QTest::newRow("fraction stays, every digit of it")
+            << QStringList{"", "", "", "19.6"} << QStringList{"0", "", "1", "9.600000000000001"};
+        QTest::newRow("half stays")
+            << QStringList{"", "", "", "12.5"} << QStringList{"0", "", "1", "2.5"};
+        QTest::newRow("sixteen digits") << QStringList{"", "", "", "5000000000000005"}
+                                        << QStringList{"5000000000000", "", "", "5"};
+        QTest::newRow("gold cannot take one more") << QStringList{"9007199254740992", "10", "", ""}
+                                                   << QStringList{"9007199254740992", "10", "", ""};
         QTest::newRow("fractional or kept")
             << QStringList{"2.5", "", "", "1000"} << QStringList{"3.5", "", "", ""};
     }

@@ -84,6 +84,7 @@ private slots:
             QTest::addRow("%s leading zero", name) << sheet << "07" << "7";
             QTest::addRow("%s blanks", name) << sheet << "  8" << "8";
             QTest::addRow("%s fraction", name) << sheet << "2.50" << "2.5";
+            QTest::addRow("%s sixteen digits", name) << sheet << "9.999999999999996" << "9.999999999999996";
             // clang-format on
         }
     }

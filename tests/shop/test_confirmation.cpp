@@ -67,7 +67,20 @@ const Deal payments[] = {
     {"nothing to buy", "prv Pain 0 0 0,0,0,5 1e3", "", "", "equip1=,|purse=0,0,0,5", "done"},
     {"beyond the box", "prv Pain 10000 20000 100,0,0,0 1e3", "", "", "equip1=,", "poor"},
     {"no room", "prv Pain 3 6 0,0,0,10 1e3", "equip1-23", "", "equip24=Pain,5|purse=0,0,0,8",
-     "full full"}};
+     "full full"},
+    {"a debt counts", "mun Flèches 1 8 1,-5,0,0 1e3", "", "", "munition1=,,,|purse=1,-5,0,0",
+     "poor"}};
+
+// Counts kept to the coin, however many digits they hold; none is paid or credited past 2^53.
+const Deal wholeCoins[] = {
+    {"bought, sixteen digits", "prv Pain 1 2 1000000000000001,0,0,5000000000000005 1e18", "", "",
+     "equip1=Pain,5|purse=1000000000000001,0,0,5000000000000003", "done"},
+    {"bought, beyond", "prv Pain 1 2 10000000000000000,0,0,5 1e18", "", "",
+     "equip1=,|purse=10000000000000000,0,0,5", "poor"},
+    {"sold, sixteen digits", "vente Arc 1 12 ,9007199254740980,,5 1e18", "distance1=Arc", "",
+     "purse=0,9007199254740992,0,5", "done"},
+    {"sold, beyond", "vente Arc 1 12 ,9007199254740990,, 1e18", "distance1=Arc", "",
+     "distance1=Arc,,,,|purse=,9007199254740990,,", "poor"}};
 
 const Deal itemFiles[] = {
     {"file gone", "arm Epée 1 15 9,0,0,0 1e3", "", "/Epée.arm", "melee1=,,,,,,|purse=9,0,0,0",
@@ -250,6 +263,8 @@ private slots:
     void itemFile() { confirm(row()); }
     void sale_data() { addRows(sales); }
     void sale() { confirm(row()); }
+    void wholeCoins_data() { addRows(::wholeCoins); }
+    void wholeCoins() { confirm(row()); }
 
     void removal_data() { addRows(removals); }
     void removal() { confirm(row()); }

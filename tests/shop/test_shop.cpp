@@ -134,14 +134,17 @@ void propose(const QString& quantity, const QString& proposal) {
     transaction().proposer->click();
 }
 
-// Proposals of one deal, each "quantity proposal answer".
+// Proposals, each "quantity proposal answer", or "car N" for the merchant's character moved
+// without confirming it.
 struct Verdicts {
     const char* name;
     bool selling;
     const char *proposals, *vprop;
 } const verdictRows[] = {
     {"buying", false, "2 21 Pas assez !|2 21.45  D'accord !", "22"},
-    {"later proposal, first threshold", false, "2 21 Pas assez !|1 11 Pas assez !", ""},
+    {"same quantity, first terms", false, "2 21 Pas assez !|car 0|2 20 Pas assez !", ""},
+    {"another quantity, a new deal", false, "2 21 Pas assez !|1 11  D'accord !", "11"},
+    {"nothing priced, then five", false, "0 0  D'accord !|5 0 Pas assez !", ""},
     {"quantity not a number", false, "abc 0  D'accord !", "0"},
     {"selling", true, "1 9.3 Trop cher !|1 9.225  D'accord !", "9"}};
 
@@ -321,16 +324,17 @@ private slots:
 
     void lights() {
         buy("pot", "Philtre");
-        for (double interval : {0.7, 0.1}) {
+        // A proposal for another quantity is weighed as a first one.
+        for (const auto& [quantity, interval] : {std::pair("2", 0.7), {"2", 0.1}, {"3", 0.7}}) {
             waits.clear();
             seen.clear();
-            propose("2", "1");
+            propose(quantity, "1");
             QCOMPARE(waits, QList<double>(8, interval));
             QCOMPARE(seen.join(' '),
                      "RRRRRRR GRRRRRR GGRRRRR GGGRRRR GGGGRRR GGGGGRR GGGGGGR GGGGGGG");
             QCOMPARE(lightsNow(), QStringLiteral("-------"));
         }
-        QCOMPARE(transaction().num->caption(), QStringLiteral("2"));
+        QCOMPARE(transaction().num->caption(), QStringLiteral("1"));
     }
 
     void verdicts_data() { rowsData(verdictRows); }
@@ -344,6 +348,10 @@ private slots:
             buy("pot", "Philtre");
         }
         for (const QString& step : QString::fromUtf8(row.proposals).split(u'|')) {
+            if (step.startsWith("car ")) {
+                car().Slider->setValue(step.section(' ', 1).toInt());
+                continue;
+            }
             propose(step.section(' ', 0, 0), step.section(' ', 1, 1));
             QCOMPARE(transaction().reponse->caption(), step.section(' ', 2));
             QCOMPARE(transaction().bouton->isEnabled(), step.endsWith("D'accord !"));

@@ -98,6 +98,9 @@ class TestCostDialog : public QObject {
         QTest::newRow("250 copper do not buy 3")
             << "1" << 1 << 3 << purse("0", "0", "0", "250") << int(CostVerdict::NoMoney)
             << u"Vous n'avez pas suffisamment d'argent !"_s;
+        QTest::newRow("gold beyond whole coins")
+            << "1" << 1 << 1 << purse("10000000000000000", "", "", "") << int(CostVerdict::NoMoney)
+            << u"Vous n'avez pas suffisamment d'argent !"_s;
     }
     void verdict() {
         QFETCH(QString, points);

@@ -52,6 +52,10 @@ private slots:
         QTest::newRow("part of a gold piece, broken all the same")
             << true << "" << QStringList{"0.5", "", "", ""} << QStringList{"-0.5", "9", "", ""}
             << QStringList{"-0.5", "9", "", ""} << "1";
+        QTest::newRow("no hero, sixteen digits to the coin")
+            << false << "" << QStringList{"", "", "", "5000000000000005"}
+            << QStringList{"", "", "", "4999999999999905"}
+            << QStringList{"", "", "", "5000000000000005"} << "499999999999990";
         QTest::newRow("no hero: the other sheet keeps its coins")
             << false << "" << QStringList{"1", "0", "0", "0"} << QStringList{"0", "9", "0", "0"}
             << QStringList{"1", "0", "0", "0"} << "1";
