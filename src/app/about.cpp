@@ -26,6 +26,7 @@ About::About() : Form(QStringLiteral("about"), QStringLiteral("A propos d'Ambref
         central));
     ok = new CommandButton(QStringLiteral("ok"), QStringLiteral("OK"), central);
     ok->onClick([this] { ok_Click(); });
+    setDialogKeys(ok);
     column->addWidget(ok, 0, Qt::AlignRight);
     row->addLayout(column);
     setCentralWidget(central);

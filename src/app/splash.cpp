@@ -3,6 +3,8 @@
 #include "app/artwork.h"
 #include "hero/perso.h"
 
+#include <QKeyEvent>
+
 Start::Start() : Form(QStringLiteral("start"), QStringLiteral("Ambrefer")) {
     setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
     Image1 = new Label(QStringLiteral("Image1"), QString(), this);
@@ -18,4 +20,17 @@ void Start::Form_Load() {
 
 void Start::Image1_Click() {
     hide();
+}
+
+void Start::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+        runEvent([this] { Image1_Click(); });
+        break;
+    default:
+        Form::keyPressEvent(event);
+    }
 }

@@ -3,7 +3,7 @@
 #include "common/form.h"
 
 // The start-up window: it brings up the hero sheet and stays over it until its picture is
-// clicked.
+// clicked, or Enter, Esc or Space is pressed.
 class Start : public Form {
     Q_OBJECT
   public:
@@ -12,6 +12,9 @@ class Start : public Form {
     void Image1_Click();
 
     Label* Image1;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 inline Start& start() {

@@ -3,6 +3,7 @@
 #include "app/shell.h"
 #include "common/messagebox.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 void runLanterne() {
@@ -21,5 +22,10 @@ void openHelpPage() {
         msgBox(QStringLiteral("fichier index.htm introuvable !"), MsgIcon::Exclamation);
         return;
     }
-    shell::openDocument(page);
+    // The desktop may have nothing to show a page with: the user is told where it lies.
+    if (!shell::openDocument(page))
+        msgBox(QStringLiteral("La page d'aide n'a pas pu être affichée.\r\n"
+                              "Vous pouvez l'ouvrir vous-même :\r\n%1")
+                   .arg(QDir::toNativeSeparators(page)),
+               MsgIcon::Exclamation);
 }

@@ -60,6 +60,8 @@ Cheminsaisie::Cheminsaisie()
     linkFolderLists(*drive, *Dir, *cheminfichiersaisie);
     ok->onClick([this] { ok_Click(); });
     Command1->onClick([this] { Command1_Click(); });
+    setDialogKeys(ok);
+    setStaysAboveOpener();
 }
 
 void Cheminsaisie::preset(const QString& folder) {

@@ -2,9 +2,11 @@
 
 #include "common/screenfit.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -77,6 +79,13 @@ Form::Form(const QString& name, const QString& caption) {
 }
 
 void Form::setVisible(bool visible) {
+    if (visible && staysAboveOpener_) {
+        // Owned by the window that opens it, before it shows: the window manager then keeps it
+        // above its owner from the start.
+        const Form* from = forms::opener(this);
+        winId();
+        windowHandle()->setTransientParent(from ? from->windowHandle() : nullptr);
+    }
     if (visible && !isVisible()) arrangeForShowing();
     if (!visible && isVisible() && placement_ == Placement::Sheet) sheetCorner() = pos();
     QMainWindow::setVisible(visible);
@@ -132,6 +141,43 @@ void Form::arrangeForShowing() {
     if (QWindow* handle = windowHandle()) handle->setFramePosition(at);
     placed_ = true;
     if (placement_ == Placement::Sheet) sheetCorner() = at;
+}
+
+void Form::setStaysAboveOpener() {
+    // Window managers keep only a dialog above the window it belongs to.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    staysAboveOpener_ = true;
+}
+
+void Form::setDialogKeys(QAbstractButton* confirm, QAbstractButton* escape) {
+    dialogKeys_ = true;
+    confirm_ = confirm;
+    escape_ = escape;
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (!dialogKeys_ || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (escape_)
+            escape_->click();
+        else
+            close();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Only what no control took reaches the window: a text box leaves Enter to it, a list
+        // has already opened its entry with it.
+        if (qobject_cast<QAbstractItemView*>(focusWidget())) break;
+        if (confirm_ && confirm_->isVisible() && confirm_->isEnabled()) confirm_->click();
+        break;
+    }
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
 }
 
 int Form::leftTwips() const {

@@ -5,9 +5,11 @@
 #include "common/eventboundary.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <typeindex>
 
 class Form;
+class QAbstractButton;
 
 namespace forms {
 void discard(Form* form); // forget it now, delete it once no handler runs any more
@@ -42,9 +44,18 @@ class Form : public QMainWindow {
     void setPlacement(Placement placement) { placement_ = placement; }
     Placement placement() const { return placement_; }
 
+    // A dialog's keys. Enter presses `confirm` while it shows and is enabled, wherever the
+    // focus is but in a list, which keeps Enter for its own entries. Esc presses `escape`, or
+    // without one does what the close box does.
+    void setDialogKeys(QAbstractButton* confirm, QAbstractButton* escape = nullptr);
+    // A dialog that the window which opened it must never hide, though it leaves that window
+    // usable.
+    void setStaysAboveOpener();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend void forms::discard(Form* form);
@@ -52,6 +63,9 @@ class Form : public QMainWindow {
     bool discarded_ = false;
     Placement placement_ = Placement::Dialog;
     bool placed_ = false;
+    bool dialogKeys_ = false;
+    QPointer<QAbstractButton> confirm_, escape_;
+    bool staysAboveOpener_ = false;
 };
 
 namespace forms {

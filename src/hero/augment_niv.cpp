@@ -21,6 +21,7 @@ AugmentNiv::AugmentNiv() : Form(QStringLiteral("augment_niv"), QStringLiteral("P
     setCentralWidget(central);
     ajouter->onClick([this] { ajouter_Click(); });
     annuler->onClick([this] { annuler_Click(); });
+    setDialogKeys(ajouter);
 }
 
 void AugmentNiv::setVisible(bool visible) {

@@ -40,6 +40,7 @@ Cheminperso::Cheminperso()
         if (accepted()) accepted()();
     });
     Annuler->onClick([this] { hide(); });
+    setDialogKeys(Ok);
 }
 
 void Cheminperso::setFolder(const QString& drivePath) {

@@ -32,8 +32,10 @@ Form* openToolWindow(const QString& name) {
     return nullptr;
 }
 
+// A window never placed is written at 0, 0: there it has no kept place, and it opens where
+// its placement puts it.
 void place(Form& window, const settings::Position& at) {
-    if (!at.top && !at.left) return;
+    if (at.top.value_or(0) == 0 && at.left.value_or(0) == 0) return;
     window.moveTwips(at.left.value_or(window.leftTwips()), at.top.value_or(window.topTwips()));
 }
 

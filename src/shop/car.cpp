@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QShortcut>
 
 Car::Car() : Form(QStringLiteral("car"), QStringLiteral("Caractère du vendeur")) {
     auto* central = new QWidget(this);
@@ -33,8 +32,7 @@ Car::Car() : Form(QStringLiteral("car"), QStringLiteral("Caractère du vendeur")
     setCentralWidget(central);
 
     ok->onClick([this] { ok_Click(); });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { runEvent([this] { ok_Click(); }); });
+    setDialogKeys(ok);
 }
 
 // A new character is a new deal: the next proposal is its first, and nothing agreed before

@@ -60,6 +60,7 @@ Detail::Detail() : Form(QStringLiteral("detail"), QStringLiteral("Détail")) {
     row->addWidget(ok);
     setCentralWidget(central);
     ok->onClick([this] { ok_Click(); });
+    setDialogKeys(ok);
 }
 
 void Detail::ok_Click() {

@@ -59,6 +59,8 @@ Coutpoint::Coutpoint() : Form(u"coutpoint"_s, skills::coutpointTitle()) {
     accepter->onClick([this] { accepter_Click(); });
     refuser->onClick([this] { refuser_Click(); });
     retour->onClick([this] { retour_Click(); });
+    // Esc never closes the dialog away: it answers as "Retour" does.
+    setDialogKeys(accepter, retour);
 }
 
 void Coutpoint::Form_Unload() {

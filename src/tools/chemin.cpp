@@ -41,6 +41,7 @@ Chemin::Chemin() : Form(QStringLiteral("chemin"), QStringLiteral("Où sauvegarde
     file->onChange([this] { file_Change(); });
     Label1->onClick([this] { Label1_Click(); });
     ok->onClick([this] { ok_Click(); });
+    setDialogKeys(ok);
 }
 
 // The program's own folder means nothing on our drives: the report starts at the root of C:.

@@ -40,6 +40,7 @@ Wfuite::Wfuite() : Form(u"wfuite"_s, u"Fuite de "_s) {
         fontMetrics().horizontalAdvance(u" Le héros est mort pendant sa fuite !!"_s));
     setCentralWidget(central);
     Command1->onClick([this] { Command1_Click(); });
+    setDialogKeys(Command1);
 }
 
 void Wfuite::showBlow(bool hit) {

@@ -30,6 +30,7 @@ Wpause::Wpause() : Form(u"wpause"_s, u"Suite du combat"_s) {
     setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 10 * fontMetrics().height());
     Command1->onClick([this] { Command1_Click(); });
     Command2->onClick([this] { Command2_Click(); });
+    setDialogKeys(Command2);
 }
 
 void Wpause::closeEvent(QCloseEvent* event) {

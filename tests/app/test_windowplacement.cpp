@@ -1,14 +1,19 @@
 // The windows on a 1366x768 laptop: each fits whole under the panel, swapping sheets keeps their
-// corner, a dialog opens centred on the window that opened it.
+// corner, a dialog or a tool window opens centred on the window that opened it, and a dialog
+// answers Enter and Esc.
 #include "app/about.h"
 #include "app/splash.h"
 #include "app/startup.h"
+#include "catalogues/saisie.h"
 #include "hero/augment_niv.h"
 #include "hero/portraitfolder.h"
 #include "herofile/cheminperso.h"
+#include "shop/transaction.h"
 #include "skills/sheetfixture.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
+#include "tools/combat.h"
+#include "tools/wpause.h"
 
 #include <QDir>
 #include <QScreen>
@@ -35,16 +40,27 @@ struct Rows : Form {
 };
 std::unique_ptr<Rows> rows;
 
-// Opens a window as the user does.
-QMainWindow* open(const QString& name) {
+// Opens a window as the user does; "coutpoint:5" for a raise of 5 points.
+QMainWindow* open(const QString& named) {
+    const QString name = named.section(u':', 0, 0);
     if (name.startsWith(u"rows")) return (rows = std::make_unique<Rows>(name.mid(4).toInt())).get();
     if ((name == u"attrib" || name == u"coutpoint") && perso().isVisible())
         perso().Attributs->click();
     if ((name == u"equip" || name == u"about") && perso().isVisible()) perso().Equipement->click();
-    if (name == u"coutpoint") coutpoint().affichecout();
+    if (name == u"coutpoint")
+        coutpoint().points->setCaption(named.section(u':', 1)), coutpoint().affichecout();
     if (name == u"augment_niv") perso().showLevelReached(true), perso().passageniveau->click();
     if (name == u"cheminperso") perso().menurepertoire->trigger();
     if (name == u"about") about().show();
+    if (name == u"start") start().show();
+    if (name == u"chemin" || name.startsWith(u'w')) open(u"combat"_s), combat().menuoui->trigger();
+    if (name == u"chemin") combat().menuou->trigger();
+    if (name.startsWith(u'w')) wpause().show();
+    if (name == u"wfuite") wpause().Command1->click();
+    if (name == u"detail" || name == u"car") open(u"transaction"_s);
+    if (name == u"detail") transaction().infos->click();
+    if (name == u"car") transaction().caract->click();
+    if (name == u"cheminsaisie") open(u"saisie"_s)->findChild<QAction*>("menusauve")->trigger();
     const std::map<QString, const char*> tools{
         {u"combat"_s, "menucombat"},     {u"Dés"_s, "menudes"},
         {u"epreuves"_s, "menuepreuves"}, {u"tir_dist"_s, "menutir"},
@@ -70,6 +86,9 @@ class TestWindowPlacement : public QObject {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
 private slots:
     void init() {
+        // As after any tool window was closed: the windows never placed are kept at 0, 0, which
+        // is no place of their own.
+        drive.write(u"ambrefer.ini"_s, QStringList(15, u"0"_s).join(u"\r\n").toLatin1());
         program = std::make_unique<FreshProgram>();
         startProgram();
         start().Image1_Click();
@@ -130,6 +149,46 @@ private slots:
             QVERIFY(sheet->isVisible());
             QCOMPARE(sheet->pos(), QPoint(40, 25));
         }
+    }
+
+    // Enter presses a dialog's confirming button, wherever the focus is but in a list; Esc
+    // presses its cancelling button or closes it as its close box does; any of them and Space
+    // end the splash. The catalogue folder dialog stays above its opener.
+    void dialogKeys_data() {
+        QTest::addColumn<QString>("row"); // dialog, focus in, key, button pressed or closed
+        const auto add = [](const QString& row) { QTest::newRow(qPrintable(row)) << row; };
+        const std::pair<const char*, const char*> confirms[] = {
+            {"cheminperso", "Ok"},      {"cheminsaisie", "ok"}, {"chemin", "ok"},
+            {"detail", "ok"},           {"wfuite", "Command1"}, {"wpause", "Command2"},
+            {"augment_niv", "ajouter"}, {"about", "ok"},        {"car", "ok"}};
+        for (auto [dialog, confirm] : confirms) {
+            add(QString::asprintf("%s - Return %s", dialog, confirm));
+            add(QString::asprintf("%s - Esc closed", dialog));
+        }
+        for (const char* row :
+             {"cheminperso Dir Return -", "chemin file Return ok", "coutpoint - Return accepter",
+              "coutpoint - Esc retour", "coutpoint:5 - Return -", "coutpoint:5 - Esc retour",
+              "augment_niv - Enter ajouter", "start - Return closed", "start - Esc closed",
+              "start - Space closed"})
+            add(QString::fromUtf8(row));
+    }
+    void dialogKeys() {
+        QFETCH(QString, row);
+        const QStringList cell = row.split(u' ');
+        QMainWindow* dialog = open(cell[0]);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        if (cell[0] == u"cheminsaisie")
+            QCOMPARE(dialog->windowHandle()->transientParent(), saisie().windowHandle());
+        QObject watch;
+        QString pressed = u"-"_s;
+        for (auto* button : dialog->findChildren<QAbstractButton*>())
+            connect(button, &QAbstractButton::clicked, &watch,
+                    [&pressed, button] { pressed = button->objectName(); });
+        if (auto* chosen = dialog->findChild<QWidget*>(cell[1])) chosen->setFocus();
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : dialog, QKeySequence(cell[2])[0].key());
+        if (cell[3] == u"closed") QVERIFY(!dialog->isVisible());
+        QCOMPARE(pressed, cell[3] == u"closed" ? u"-"_s : cell[3]);
     }
 
     // A tool window alone keeps the place its settings give it.
