@@ -26,7 +26,17 @@ bool fit(QMainWindow& window, QSize room);
 // As fit(), and when that is not enough the window's contents scroll inside it.
 void fitOrScroll(QMainWindow& window, QSize room);
 
-// The window's own contents, inside the scroll area that fitOrScroll() may have added.
+// The window's own contents, inside the scroll area that fitOrScroll() may have added. Code
+// that reaches a window's contents goes through here, never through its central widget.
 QWidget* contents(const QMainWindow& window);
+
+// After a shown window's contents changed what they show (a taller or a shorter frame): the
+// window keeps its width and takes the height they now ask for, as far as its screen has room,
+// scrolling the rest, and stays whole on its screen.
+void refit(QMainWindow& window);
+
+// A window's borders are known only once it shows, the first window's included: one that then
+// stands out of its screen is fitted again within them and moved whole onto the screen.
+void keepWhole(QMainWindow& window);
 
 } // namespace screenfit
