@@ -128,13 +128,14 @@ private slots:
             QTest::addRow("unit '%s'", unit) << "Dague" << unit << "objets/Dague.arm";
         for (const char* unit : {"po", "P0", "PO ", "Po"})
             QTest::addRow("unit '%s'", unit) << "Dague" << unit << "Unité de prix inconnue !";
-        for (const char* name :
-             {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b", "\"a\"", "a..b"})
+        for (const char* name : {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b",
+                                 "\"a\"", ".", "..", ".Dague"})
             QTest::addRow("%s", name) << name << "PO"
                                       << "Utilisation d'un caractère interdit !";
         const char* others[][4] = {{"empty name", "", "po", ""},
                                    {"other case", "dAGUE", "PO", "objets/Dague.arm"},
-                                   {"accent", "Flèches", "PO", "objets/Flèches.arm"}};
+                                   {"accent", "Flèches", "PO", "objets/Flèches.arm"},
+                                   {"dots", "Fiole... vide", "PO", "objets/Fiole... vide.arm"}};
         for (auto [tag, name, unit, result] : others)
             QTest::newRow(tag) << QString(name) << QString(unit) << QString(result);
     }
