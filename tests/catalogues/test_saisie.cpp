@@ -360,6 +360,32 @@ private slots:
         QCOMPARE(label(), QString("C:\\objets\\Armes\\"));
         QCOMPARE(messages().count(), 0);
     }
+
+    // After a preset from the folder file the label ends with "\", whether or not the folder
+    // list moved, and Ok writes it so.
+    void presetLabelEndsWithTheSeparator_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
+        const char* rows[][3] = {{"as written", "C:\\objets\\", "C:\\objets\\"},
+                                 {"list stays", "C:\\objets", "C:\\objets\\"},
+                                 {"list stays, other case", "c:\\OBJETS", "c:\\OBJETS\\"},
+                                 {"slash", "C:\\objets/", "C:\\objets\\"},
+                                 {"list moves", "C:\\objets\\Armes", "C:\\objets\\Armes\\"},
+                                 {"drive root", "C:", "C:\\"}};
+        for (auto [tag, line, shown] : rows)
+            QTest::newRow(tag) << QString(line) << QString(shown);
+    }
+    void presetLabelEndsWithTheSeparator() {
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
+        QDir(drive->root()).mkpath("objets/Armes");
+        load();
+        drive->write("objets.ini", lines({line}));
+        saisie().menusauve->trigger();
+        QCOMPARE(label(), shown);
+        cheminsaisie().ok->click();
+        QCOMPARE(drive->read("objets.ini"), lines({shown}));
+    }
 };
 
 QTEST_MAIN(TestSaisie)
