@@ -3,9 +3,11 @@
 // and the sheets' "Objets" entries.
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/saisie.h"
+#include "common/itemrecord.h"
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "hero/perso.h"
+#include "shop/detail.h"
 #include "skills/attrib.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
@@ -359,6 +361,36 @@ private slots:
         perso().findChild<MenuEntry*>("menusaisie")->trigger();
         QCOMPARE(label(), QString("C:\\objets\\Armes\\"));
         QCOMPARE(messages().count(), 0);
+    }
+
+    // The boxes that explain themselves, the same in the editor and in the shop's detail window:
+    // the melee row's, the protection's and every unit; not the ranged weapons' impact boxes.
+    void tooltips_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("tips");
+        const QString impact = "Points d'impact";
+        const std::map<int, QString> own = {
+            {1, "farmat=Attaque|farmpar=Parade|farmfr=Facteur de Rupture|farmpi1=" + impact +
+                    "|farmpi2=" + impact + "|"},
+            {4, "fproprot=Protection|fpromalus=Malus d'Adresse|"}};
+        for (int kind = 1; kind <= 12; ++kind) {
+            const QString frame = itemrecord::kind(kind).frame();
+            QTest::newRow(qPrintable(frame))
+                << kind
+                << (own.contains(kind) ? own.at(kind) : QString()) + frame + "up=Unité de Prix";
+        }
+    }
+    void tooltips() {
+        QFETCH(int, kind);
+        QFETCH(QString, tips);
+        for (const QWidget* frame : {static_cast<QWidget*>(saisie().kinds[kind].frame),
+                                     static_cast<QWidget*>(detail().cadres[kind])}) {
+            QStringList shown;
+            for (const QWidget* box : frame->findChildren<QWidget*>())
+                if (!box->objectName().isEmpty() && !box->toolTip().isEmpty())
+                    shown << box->objectName() + '=' + box->toolTip();
+            QCOMPARE(shown.join('|'), tips);
+        }
     }
 
     // After a preset from the folder file the label ends with "\", whether or not the folder
