@@ -2,7 +2,6 @@
 // scrolling what does not fit, and the program goes on.
 #include "app/about.h"
 #include "app/splash.h"
-#include "app/startup.h"
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/monstres.h"
 #include "catalogues/saisie.h"
@@ -91,18 +90,14 @@ std::vector<Opening> openings() {
 class TestSmallScreen : public QObject {
     Q_OBJECT
     TestDriveC drive;
-    std::unique_ptr<FreshProgram> program;
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    std::unique_ptr<StartedProgram> program;
+    static QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 private slots:
-    void init() {
-        program = std::make_unique<FreshProgram>();
-        startProgram();
-        start().Image1_Click();
-    }
+    void init() { program = std::make_unique<StartedProgram>(); }
     void cleanup() { program.reset(); }
 
     void everyWindowStaysOnTheScreen_data() {
-        QCOMPARE(area.size(), QSize(800, 600));
+        QCOMPARE(screenArea().size(), QSize(800, 600));
         QTest::addColumn<int>("row");
         const std::vector<Opening> rows = openings();
         for (std::size_t row = 0; row < rows.size(); ++row)
@@ -118,7 +113,7 @@ private slots:
             auto* form = qobject_cast<QMainWindow*>(window);
             if (!form || !form->isVisible()) continue;
             if (form->objectName() == name) opened = form;
-            QVERIFY2(area.contains(form->frameGeometry()), qPrintable(form->objectName()));
+            QVERIFY2(screenArea().contains(form->frameGeometry()), qPrintable(form->objectName()));
             QVERIFY(screenfit::contents(*form)->isVisibleTo(form));
         }
         QVERIFY2(opened, "not shown");

@@ -1,5 +1,7 @@
 #include "support/recorders.h"
 
+#include "app/splash.h"
+#include "app/startup.h"
 #include "common/chance.h"
 #include "common/clock.h"
 #include "common/form.h"
@@ -62,6 +64,11 @@ FreshProgram::~FreshProgram() {
     appclock::setSpinWait({});
     appclock::setTimeSource({});
     appclock::setYieldHook({});
+}
+
+StartedProgram::StartedProgram() {
+    startProgram();
+    start().Image1_Click();
 }
 
 void pickFromList(QComboBox* box, int index) {
