@@ -115,8 +115,12 @@ Room roomOf(const QMainWindow& window) {
 }
 
 // A window's position is its frame's.
+QRect outerRect(const QMainWindow& window, const Room& room) {
+    return {window.pos(), window.size().grownBy(room.frame)};
+}
+
 void moveWhole(QMainWindow& window, const Room& room) {
-    const QSize outer = window.size().grownBy(room.frame);
+    const QSize outer = outerRect(window, room).size();
     const QRect& area = room.area;
     const QPoint at(std::clamp(window.x(), area.left(),
                                std::max(area.left(), area.right() + 1 - outer.width())),
@@ -189,18 +193,21 @@ void refit(QMainWindow& window) {
     if (QLayout* layout = contents(window)->layout()) layout->activate();
     relayout(window);
     const Room room = roomOf(window);
+    // A window the user left partly off its screen stays where it is.
+    const bool whole = room.area.contains(outerRect(window, room));
     if (scrolls(window))
         window.resize(window.width(), scrollingSize(window, room.inside).height());
     else if (within(window, room.inside))
         window.resize(window.width(), window.minimumSizeHint().height());
     else
         fitOrScroll(window, room.inside);
-    if (window.isVisible()) moveWhole(window, room);
+    if (window.isVisible() && whole) moveWhole(window, room);
 }
 
 void keepWhole(QMainWindow& window) {
     const Room room = roomOf(window);
-    if (room.area.contains(window.frameGeometry())) return;
+    const QSize outer = window.frameGeometry().size();
+    if (outer.width() <= room.area.width() && outer.height() <= room.area.height()) return;
     fitOrScroll(window, room.inside);
     moveWhole(window, room);
 }

@@ -32,11 +32,12 @@ QWidget* contents(const QMainWindow& window);
 
 // After a shown window's contents changed what they show (a taller or a shorter frame): the
 // window keeps its width and takes the height they now ask for, as far as its screen has room,
-// scrolling the rest, and stays whole on its screen.
+// scrolling the rest; standing whole on its screen, it stays so.
 void refit(QMainWindow& window);
 
 // A window's borders are known only once it shows, the first window's included: one that then
-// stands out of its screen is fitted again within them and moved whole onto the screen.
+// turns out larger than its screen is fitted again within them and moved whole onto it. A
+// window that could stand whole on the screen is left where it was put.
 void keepWhole(QMainWindow& window);
 
 } // namespace screenfit

@@ -37,8 +37,8 @@ void menu(const char* entry) {
     perso().findChild<QAction*>(QString::fromLatin1(entry))->trigger();
 }
 
-// How the user reaches each window; a kind is chosen after a tall kind, so that the window
-// both grows and shrinks for it.
+// How the user reaches each window. A kind is chosen after a tall kind, so that the window both
+// grows and shrinks for it; the editor stands low on the screen first, so that growing lifts it.
 struct Opening {
     QString name;
     std::function<void()> steps;
@@ -72,6 +72,7 @@ std::vector<Opening> openings() {
         const int number = kind.number;
         rows.push_back({u"saisie "_s + kind.option, [number] {
                             menu("menusaisie");
+                            saisie().move(0, 570 - saisie().frameGeometry().height());
                             saisie().kinds[7].option->click();
                             saisie().kinds[number].option->click();
                         }});
