@@ -1,6 +1,8 @@
 // The windows on a 1366x768 laptop: each fits whole under the panel, swapping sheets keeps their
 // corner, a dialog opens centred on the window that opened it.
 #include "app/about.h"
+#include "app/splash.h"
+#include "app/startup.h"
 #include "hero/augment_niv.h"
 #include "hero/portraitfolder.h"
 #include "herofile/cheminperso.h"
@@ -64,10 +66,14 @@ bool centredOn(const QRect& frame, const QRect& on) {
 class TestWindowPlacement : public QObject {
     Q_OBJECT
     TestDriveC drive;
-    std::unique_ptr<StartedProgram> program;
+    std::unique_ptr<FreshProgram> program;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
 private slots:
-    void init() { program = std::make_unique<StartedProgram>(); }
+    void init() {
+        program = std::make_unique<FreshProgram>();
+        startProgram();
+        start().Image1_Click();
+    }
     void cleanup() {
         rows.reset();
         program.reset();
