@@ -2,6 +2,7 @@
 // scrolling what does not fit, and the program goes on.
 #include "app/about.h"
 #include "app/splash.h"
+#include "app/startup.h"
 #include "catalogues/cheminsaisie.h"
 #include "catalogues/monstres.h"
 #include "catalogues/saisie.h"
@@ -91,10 +92,14 @@ std::vector<Opening> openings() {
 class TestSmallScreen : public QObject {
     Q_OBJECT
     TestDriveC drive;
-    std::unique_ptr<StartedProgram> program;
+    std::unique_ptr<FreshProgram> program;
     static QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 private slots:
-    void init() { program = std::make_unique<StartedProgram>(); }
+    void init() {
+        program = std::make_unique<FreshProgram>();
+        startProgram();
+        start().Image1_Click();
+    }
     void cleanup() { program.reset(); }
 
     void everyWindowStaysOnTheScreen_data() {

@@ -1,7 +1,5 @@
 #include "support/recorders.h"
 
-#include "app/splash.h"
-#include "app/startup.h"
 #include "common/chance.h"
 #include "common/clock.h"
 #include "common/form.h"
@@ -64,11 +62,6 @@ FreshProgram::~FreshProgram() {
     appclock::setSpinWait({});
     appclock::setTimeSource({});
     appclock::setYieldHook({});
-}
-
-StartedProgram::StartedProgram() {
-    startProgram();
-    start().Image1_Click();
 }
 
 void pickFromList(QComboBox* box, int index) {

@@ -41,12 +41,6 @@ class FreshProgram {
     EndRecorder end;
 };
 
-// A fresh program started as the user starts it: the hero sheet shown, the splash clicked away.
-class StartedProgram : public FreshProgram {
-  public:
-    StartedProgram();
-};
-
 class QComboBox;
 
 // A user's choice from a combo box's list, made as the user makes it: the list is opened and
