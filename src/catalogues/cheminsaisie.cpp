@@ -68,7 +68,7 @@ void Cheminsaisie::preset(const QString& folder) {
     const QString before = cheminfichiersaisie->caption();
     try {
         drive->setDrive(folder);
-        cheminfichiersaisie->setCaption(folder);
+        cheminfichiersaisie->setCaption(folderLine(folder));
         Dir->setPath(folder);
     } catch (const RuntimeError&) {
         cheminfichiersaisie->setCaption(before);

@@ -21,8 +21,8 @@ public:
     CommandButton* Command1;
 
     // Points the dialog at a folder line as a folder file holds it: the drive, the label with
-    // the line as it stands, then the folder list, whose move shows its own folder in the label.
-    // Error 68 or 76 leaves the dialog as it was.
+    // the line as it stands but ending with "\", then the folder list, whose move shows its own
+    // folder in the label. Error 68 or 76 leaves the dialog as it was.
     void preset(const QString& folder);
 
     void ok_Click();

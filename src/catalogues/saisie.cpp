@@ -9,6 +9,7 @@
 #include "common/itemframe.h"
 #include "common/itemrecord.h"
 #include "common/runtimeerror.h"
+#include "common/screenfit.h"
 #include "common/shared.h"
 #include "common/textfile.h"
 #include "herofile/settings.h"
@@ -158,7 +159,8 @@ void Saisie::kind_Click(int kind) {
     remplitnoms();
     cachecadres();
     kinds[kind].frame->show();
-    fitToFrame();
+    // The window takes the height of the frame shown: taller for plants, potions and poisons.
+    screenfit::refit(*this);
 }
 
 void Saisie::cachecadres() {
@@ -178,10 +180,4 @@ int Saisie::selectedKind() const {
     for (int kind = 1; kind <= 12; ++kind)
         if (kinds[kind].option->value()) return kind;
     return 0;
-}
-
-// The window takes the height of the frame shown: taller for plants, potions and poisons.
-void Saisie::fitToFrame() {
-    centralWidget()->layout()->activate();
-    adjustSize();
 }

@@ -46,7 +46,6 @@ public:
 
 private:
     void buildFrame(int kind, QWidget* parent);
-    void fitToFrame();
 };
 
 inline Saisie& saisie() {

@@ -73,8 +73,8 @@ private:
     bool all_ = false;
 };
 
-// A directory entry that is a file or a link to one, hidden ones included: what a file list
-// shows. Folders, devices and broken links are not files.
+// A directory entry that is a file or a link to one. Folders, devices and broken links are
+// not files.
 bool isFile(DIR* dir, const dirent* entry) {
     if (entry->d_type == DT_REG) return true;
     if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) return false;
@@ -90,9 +90,10 @@ QStringList filesIn(const QString& localFolder, const QString& pattern) {
     if (!dir) return names;
     const Pattern wanted(pattern);
     while (const dirent* entry = readdir(dir)) {
+        // A hidden file (what another system leaves beside a catalogue's records, such as
+        // "._Dague.arm") is no record; nor are "." and "..".
         const char* raw = entry->d_name;
-        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
-        if (!isFile(dir, entry)) continue;
+        if (raw[0] == '.' || !isFile(dir, entry)) continue;
         const QString name = QFile::decodeName(raw);
         if (wanted.matches(name)) names.append(name);
     }

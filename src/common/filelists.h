@@ -13,7 +13,8 @@
 QStringList matchingFiles(const QString& drivePath, const QString& pattern);
 
 // The names (with extension, no folder) of the files of a folder that match a pattern,
-// sorted by name without regard to case and numbered from 0. The program's listers are never
+// hidden files (a name beginning with ".") left out, sorted by name without regard to case
+// and numbered from 0. The program's listers are never
 // shown: their rows are made only while the box is visible, the names being read through
 // listCount() and list().
 class FileListBox : public QListWidget {

@@ -29,7 +29,7 @@ bool forbiddenName(const QString& name) {
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : name)
         if (forbidden.contains(c)) return true;
-    return name.contains(QStringLiteral(".."));
+    return name.startsWith(u'.');
 }
 
 void caractereInterdit() {

@@ -23,8 +23,10 @@ void write(const QString& folderFile, const QString& folder);
 // separator, so that a folder line edited by hand without its trailing "\" still holds it.
 QString recordPath(const QString& folder, const QString& fileName);
 
-// Whether a record's name would lead out of its catalogue folder or cannot name a file: it
-// holds \ / : * ? " < > | or "..". The editors refuse it before opening anything.
+// Whether a record's name cannot name a file of its folder: it holds \ / : * ? " < > |, the
+// separators among them, so that it never leads out of the folder; or it begins with ".", as
+// "." and ".." do, and a hidden file, which no list shows. "Fiole... vide" is a good name.
+// The editors refuse it before opening anything.
 bool forbiddenName(const QString& name);
 
 // The editors' refusal of such a name: "Utilisation d'un caractère interdit !".

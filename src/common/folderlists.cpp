@@ -5,8 +5,11 @@
 #include "common/filelists.h"
 #include "common/runtimeerror.h"
 
-QString folderLine(const QString& listPath) {
-    return listPath.endsWith(u'\\') ? listPath : listPath + u'\\';
+QString folderLine(const QString& folder) {
+    QString line = folder;
+    while (line.endsWith(u'\\') || line.endsWith(u'/'))
+        line.chop(1);
+    return line + u'\\';
 }
 
 void linkFolderLists(DriveListBox& drive, DirListBox& dir, Label& label) {

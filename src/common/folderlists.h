@@ -6,9 +6,9 @@ class DriveListBox;
 class DirListBox;
 class Label;
 
-// The chosen folder as a dialog writes it: the folder list's path followed by "\", or a
-// drive root ("C:\") alone.
-QString folderLine(const QString& listPath);
+// A folder as a dialog shows and writes it: ending with one "\" whatever separators it ended
+// with, a drive root as "C:\".
+QString folderLine(const QString& folder);
 
 // Keeps the three in step. A drive the user picks opens at its root; a drive that cannot be
 // read is reported and the drive list goes back to the drive of the folder still shown. Every

@@ -90,6 +90,7 @@ void Form::setVisible(bool visible) {
     if (!visible && isVisible() && placement_ == Placement::Sheet) sheetCorner() = pos();
     QMainWindow::setVisible(visible);
     if (visible) {
+        screenfit::keepWhole(*this);
         noteActive(this);
         raise();
         activateWindow();

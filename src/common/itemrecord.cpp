@@ -68,9 +68,9 @@ const std::array<Kind, 12>& kinds() {
          "ard",
          "Armes à distance",
          "Armes à distance",
-         {name, shortBox("pi1", "PI1", pointsImpact, 2, 0, "D6+"),
-          shortBox("pi2", "PI2", pointsImpact, 2), shortBox("portee", "Portée", nullptr, 4),
-          weight(), price(), unit()}},
+         // Only the melee row's impact boxes explain themselves.
+         {name, shortBox("pi1", "PI1", nullptr, 2, 0, "D6+"), shortBox("pi2", "PI2", nullptr, 2),
+          shortBox("portee", "Portée", nullptr, 4), weight(), price(), unit()}},
         {3,
          "mun",
          "Munitions",

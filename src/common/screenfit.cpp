@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -88,6 +89,46 @@ void tightenRows(QMainWindow& window) {
 using Tightening = void (*)(QMainWindow&);
 constexpr Tightening tightenings[] = {tightenSpacing, tightenRows};
 
+bool scrolls(const QMainWindow& window) {
+    return qobject_cast<QScrollArea*>(window.centralWidget()) != nullptr;
+}
+
+// What a window whose contents scroll asks for: their size, with room for the scroll bars and
+// the menu bar.
+QSize scrollingSize(const QMainWindow& window, QSize room) {
+    const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int menu = window.menuWidget() ? window.menuWidget()->sizeHint().height() : 0;
+    const QSize wanted = screenfit::contents(window)->sizeHint() + QSize(bar, bar + menu);
+    return wanted.boundedTo(room).expandedTo(window.minimumSizeHint());
+}
+
+// The screen a shown window stands on, and the room it has there inside its frame.
+struct Room {
+    QRect area;
+    QMargins frame;
+    QSize inside;
+};
+Room roomOf(const QMainWindow& window) {
+    const QRect area = window.screen()->availableGeometry();
+    const QMargins frame = screenfit::frameAllowance(window);
+    return {area, frame, area.marginsRemoved(frame).size()};
+}
+
+// A window's position is its frame's.
+QRect outerRect(const QMainWindow& window, const Room& room) {
+    return {window.pos(), window.size().grownBy(room.frame)};
+}
+
+void moveWhole(QMainWindow& window, const Room& room) {
+    const QSize outer = outerRect(window, room).size();
+    const QRect& area = room.area;
+    const QPoint at(std::clamp(window.x(), area.left(),
+                               std::max(area.left(), area.right() + 1 - outer.width())),
+                    std::clamp(window.y(), area.top(),
+                               std::max(area.top(), area.bottom() + 1 - outer.height())));
+    if (at != window.pos()) window.move(at);
+}
+
 } // namespace
 
 namespace screenfit {
@@ -131,7 +172,7 @@ bool fit(QMainWindow& window, QSize room) {
 }
 
 void fitOrScroll(QMainWindow& window, QSize room) {
-    if (fit(window, room) || !window.centralWidget()) return;
+    if (fit(window, room) || !window.centralWidget() || scrolls(window)) return;
     QWidget* content = window.takeCentralWidget();
     auto* scroll = new QScrollArea(&window);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -139,16 +180,36 @@ void fitOrScroll(QMainWindow& window, QSize room) {
     scroll->setWidget(content);
     window.setCentralWidget(scroll);
     relayout(window);
-    const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int menu = window.menuWidget() ? window.menuWidget()->sizeHint().height() : 0;
-    const QSize wanted = content->sizeHint() + QSize(bar, bar + menu);
-    window.resize(wanted.boundedTo(room).expandedTo(window.minimumSizeHint()));
+    window.resize(scrollingSize(window, room));
 }
 
 QWidget* contents(const QMainWindow& window) {
     QWidget* central = window.centralWidget();
     if (auto* scroll = qobject_cast<QScrollArea*>(central)) return scroll->widget();
     return central;
+}
+
+void refit(QMainWindow& window) {
+    if (QLayout* layout = contents(window)->layout()) layout->activate();
+    relayout(window);
+    const Room room = roomOf(window);
+    // A window the user left partly off its screen stays where it is.
+    const bool whole = room.area.contains(outerRect(window, room));
+    if (scrolls(window))
+        window.resize(window.width(), scrollingSize(window, room.inside).height());
+    else if (within(window, room.inside))
+        window.resize(window.width(), window.minimumSizeHint().height());
+    else
+        fitOrScroll(window, room.inside);
+    if (window.isVisible() && whole) moveWhole(window, room);
+}
+
+void keepWhole(QMainWindow& window) {
+    const Room room = roomOf(window);
+    const QSize outer = window.frameGeometry().size();
+    if (outer.width() <= room.area.width() && outer.height() <= room.area.height()) return;
+    fitOrScroll(window, room.inside);
+    moveWhole(window, room);
 }
 
 } // namespace screenfit

@@ -26,7 +26,18 @@ bool fit(QMainWindow& window, QSize room);
 // As fit(), and when that is not enough the window's contents scroll inside it.
 void fitOrScroll(QMainWindow& window, QSize room);
 
-// The window's own contents, inside the scroll area that fitOrScroll() may have added.
+// The window's own contents, inside the scroll area that fitOrScroll() may have added. Code
+// that reaches a window's contents goes through here, never through its central widget.
 QWidget* contents(const QMainWindow& window);
+
+// After a shown window's contents changed what they show (a taller or a shorter frame): the
+// window keeps its width and takes the height they now ask for, as far as its screen has room,
+// scrolling the rest; standing whole on its screen, it stays so.
+void refit(QMainWindow& window);
+
+// A window's borders are known only once it shows, the first window's included: one that then
+// turns out larger than its screen is fitted again within them and moved whole onto it. A
+// window that could stand whole on the screen is left where it was put.
+void keepWhole(QMainWindow& window);
 
 } // namespace screenfit

@@ -39,10 +39,12 @@ QByteArray systemPath(const QString& local) {
     return QFile::encodeName(local);
 }
 
-// Why a path cannot be reached: nothing of that name, or a file where a folder should be.
+// Why a path cannot be reached: nothing of that name, or a file where a folder should be,
+// on the way to it or in its place.
 int reachError(const QString& local) {
     struct stat info {};
-    return ::stat(systemPath(local).constData(), &info) == 0 ? 0 : errno;
+    if (::stat(systemPath(local).constData(), &info) != 0) return errno;
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
 
 // The system's reason for a failed open, asked of the system itself: Qt keeps only its own

@@ -3,6 +3,7 @@
 #include "hero/perso.h"
 
 #include "common/fitwidth.h"
+#include "common/screenfit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -56,7 +57,7 @@ QGroupBox* slotTable(const QString& title, QWidget* parent, const QStringList& h
 
 void Perso::buildLayout() {
     setPlacement(Placement::Sheet);
-    QWidget* sheet = centralWidget();
+    QWidget* sheet = screenfit::contents(*this);
     const int line = fontMetrics().height();
 
     // Identity, with the portrait beside the name and the level.

@@ -1,5 +1,6 @@
 #include "herofile/herofile.h"
 
+#include "common/folderfile.h"
 #include "common/textfile.h"
 
 namespace {
@@ -86,10 +87,7 @@ void writeHeroFile(const QString& drivePath, const HeroRecord& hero) {
 }
 
 bool isValidHeroName(const QString& name) {
-    if (name.isEmpty()) return false;
-    for (QChar c : name)
-        if (QStringView(u"\\/:*?\"<>|").contains(c)) return false;
-    return true;
+    return !name.isEmpty() && !folderfile::forbiddenName(name);
 }
 
 QString heroFilePath(const QString& folder, const QString& name) {

@@ -96,7 +96,8 @@ QStringList heroLines(const HeroRecord& hero);
 // Replaces the file atomically: on a RuntimeError (75, 76...) the old file is left whole.
 void writeHeroFile(const QString& drivePath, const HeroRecord& hero);
 
-// A name that can be saved: not empty and none of \ / : * ? " < > |
+// A name that can be saved: not empty, and no name that a catalogue refuses either (none of
+// \ / : * ? " < > |, no leading ".")
 bool isValidHeroName(const QString& name);
 
 // The hero file of a name in a folder, whether or not the folder ends with "\".

@@ -2,6 +2,7 @@
 
 #include "common/fitwidth.h"
 #include "common/itemframe.h"
+#include "common/screenfit.h"
 #include "common/shared.h"
 #include "shop/transaction.h"
 
@@ -81,9 +82,7 @@ void Detail::montrecadre(int kind) {
     cachedetail();
     cadres[kind]->show();
     // A short frame after a tall one brings the window back down.
-    centralWidget()->layout()->activate();
-    layout()->activate();
-    resize(width(), minimumSizeHint().height());
+    screenfit::refit(*this);
 }
 
 // The price and its unit are the ones the price reader kept, not read again.

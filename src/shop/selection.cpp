@@ -62,10 +62,13 @@ void Transaction::selectionAchat() {
 }
 
 // A possession's kind is the first of the twelve under which its file opens; a damaged file
-// there is reported once, and no other kind is tried.
+// there is reported once, and no other kind is tried. One possession is sold at a time, found
+// or not; only a priced one shows a total.
 void Transaction::selectionVente() {
+    quantite->setText(QStringLiteral("1"));
     std::optional<TextInput> file = openItemOfAnyKind(Listeobjet->text());
     if (!file) {
+        prixtotal->clear();
         objetInexistant();
         return;
     }
@@ -73,9 +76,9 @@ void Transaction::selectionVente() {
     const int error =
         trapErrors([&] { record = readWhole(*file, static_cast<int>(shared::compteur)); });
     if (!record) {
+        prixtotal->clear();
         erreurobjet(error);
         return;
     }
     showItem(*record);
-    quantite->setText(QStringLiteral("1"));
 }

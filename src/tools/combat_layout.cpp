@@ -3,6 +3,7 @@
 #include "tools/combat.h"
 
 #include "common/fitwidth.h"
+#include "common/screenfit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -61,7 +62,7 @@ QGroupBox* side(const QString& title, QWidget* parent, QWidget* const (&fields)[
 } // namespace
 
 void Combat::buildLayout() {
-    QWidget* sheet = centralWidget();
+    QWidget* sheet = screenfit::contents(*this);
     combatpnj->setMinimumContentsLength(18);
     combatpnj->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 

@@ -6,6 +6,7 @@
 #include "common/runtimeerror.h"
 #include "common/shared.h"
 #include "hero/perso.h"
+#include "shop/detail.h"
 #include "skills/attrib.h"
 #include "support/recorders.h"
 #include "support/testenv.h"
@@ -128,13 +129,14 @@ private slots:
             QTest::addRow("unit '%s'", unit) << "Dague" << unit << "objets/Dague.arm";
         for (const char* unit : {"po", "P0", "PO ", "Po"})
             QTest::addRow("unit '%s'", unit) << "Dague" << unit << "Unité de prix inconnue !";
-        for (const char* name :
-             {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b", "\"a\"", "a..b"})
+        for (const char* name : {"..\\Dague", "a/b", "C:Dague", "Dague?", "*", "<a>", "a|b",
+                                 "\"a\"", ".", "..", ".Dague"})
             QTest::addRow("%s", name) << name << "PO"
                                       << "Utilisation d'un caractère interdit !";
         const char* others[][4] = {{"empty name", "", "po", ""},
                                    {"other case", "dAGUE", "PO", "objets/Dague.arm"},
-                                   {"accent", "Flèches", "PO", "objets/Flèches.arm"}};
+                                   {"accent", "Flèches", "PO", "objets/Flèches.arm"},
+                                   {"dots", "Fiole... vide", "PO", "objets/Fiole... vide.arm"}};
         for (auto [tag, name, unit, result] : others)
             QTest::newRow(tag) << QString(name) << QString(unit) << QString(result);
     }
@@ -358,6 +360,56 @@ private slots:
         perso().findChild<MenuEntry*>("menusaisie")->trigger();
         QCOMPARE(label(), QString("C:\\objets\\Armes\\"));
         QCOMPARE(messages().count(), 0);
+    }
+
+    // The boxes that explain themselves, the same in the editor and in the shop's detail window:
+    // the melee row's and the unit, not the ranged weapons' impact boxes.
+    void tooltips_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("tips");
+        QTest::newRow("melee") << 1
+                               << "farmat=Attaque|farmpar=Parade|farmfr=Facteur de Rupture|"
+                                  "farmpi1=Points d'impact|farmpi2=Points d'impact|"
+                                  "farmup=Unité de Prix";
+        QTest::newRow("ranged") << 2 << "fardup=Unité de Prix";
+    }
+    void tooltips() {
+        QFETCH(int, kind);
+        QFETCH(QString, tips);
+        for (const QWidget* frame : {static_cast<QWidget*>(saisie().kinds[kind].frame),
+                                     static_cast<QWidget*>(detail().cadres[kind])}) {
+            QStringList shown;
+            for (const QWidget* box : frame->findChildren<QWidget*>())
+                if (!box->objectName().isEmpty() && !box->toolTip().isEmpty())
+                    shown << box->objectName() + '=' + box->toolTip();
+            QCOMPARE(shown.join('|'), tips);
+        }
+    }
+
+    // After a preset from the folder file the label ends with "\", whether or not the folder
+    // list moved, and Ok writes it so.
+    void presetLabelEndsWithTheSeparator_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("shown");
+        const char* rows[][3] = {{"as written", "C:\\objets\\", "C:\\objets\\"},
+                                 {"list stays", "C:\\objets", "C:\\objets\\"},
+                                 {"list stays, other case", "c:\\OBJETS", "c:\\OBJETS\\"},
+                                 {"slash", "C:\\objets/", "C:\\objets\\"},
+                                 {"list moves", "C:\\objets\\Armes", "C:\\objets\\Armes\\"},
+                                 {"drive root", "C:", "C:\\"}};
+        for (auto [tag, line, shown] : rows)
+            QTest::newRow(tag) << QString(line) << QString(shown);
+    }
+    void presetLabelEndsWithTheSeparator() {
+        QFETCH(QString, line);
+        QFETCH(QString, shown);
+        QDir(drive->root()).mkpath("objets/Armes");
+        load();
+        drive->write("objets.ini", lines({line}));
+        saisie().menusauve->trigger();
+        QCOMPARE(label(), shown);
+        cheminsaisie().ok->click();
+        QCOMPARE(drive->read("objets.ini"), lines({shown}));
     }
 };
 

@@ -131,6 +131,8 @@ private slots:
             "monstres;;;C:\\Jeux, rôles\\;Renseignez un nom !",
             "sorts;Elfe;a/b;C:\\Jeux, rôles\\;Utilisation d'un caractère interdit !",
             "monstres;;..\\Orque;C:\\Jeux, rôles\\;Utilisation d'un caractère interdit !",
+            "sorts;Elfe;..;C:\\Jeux, rôles\\;Utilisation d'un caractère interdit !",
+            "sorts;Elfe;Fiole... vide;C:\\Jeux, rôles\\;Jeux, rôles/Fiole... vide.sor",
             "monstres;;Cœur, l’ami;C:\\Jeux, rôles\\;Jeux, rôles/Cœur, l’ami.pnj",
             "sorts;Elfe;Soin;C:\\Jeux, rôles;Jeux, rôles/Soin.sor",
             "monstres;;ancien;C:\\monstres;monstres/Ancien.pnj",

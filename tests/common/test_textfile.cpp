@@ -250,18 +250,41 @@ private slots:
         QVERIFY(QFileInfo::exists(drive_->root() + "/fuite.txt"));
     }
 
-    void openForWritingFails_data() {
+    // What the user reads when a file cannot be opened: the description, the file, and the
+    // reason when the system gives one. "C:\note" is a plain file.
+    void openFails_data() {
+        QTest::addColumn<bool>("writing");
         QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("error");
-        QTest::newRow("missing folder") << "C:\\absent\\Arn.af" << 76;
-        QTest::newRow("folder in the way") << "C:\\heros" << 75;
-        QTest::newRow("forbidden character") << "C:\\heros\\Arn?.af" << 52;
+        QTest::addColumn<QString>("message");
+        const char *gone = "Fichier ou dossier introuvable",
+                   *notFolder = "Un fichier porte le nom d'un dossier du chemin";
+        const struct {
+            bool writing;
+            const char *name, *path;
+            int error;
+            const char* reason;
+        } rows[] = {{true, "missing folder", "C:\\absent\\Arn.af", 76, gone},
+                    {true, "folder is a file", "C:\\note\\Arn.af", 76, notFolder},
+                    {true, "folder under a file", "C:\\note\\sous\\Arn.af", 76, notFolder},
+                    {true, "folder in the way", "C:\\heros", 75, "Un dossier porte ce nom"},
+                    {true, "forbidden character", "C:\\heros\\Arn?.af", 52, ""},
+                    {false, "missing folder", "C:\\absent\\Arn.af", 76, gone},
+                    {false, "folder is a file", "C:\\note\\Arn.af", 76, notFolder}};
+        for (const auto& row : rows) {
+            QStringList lines{RuntimeError::describe(row.error), row.path, row.reason};
+            lines.removeAll(QString());
+            QTest::addRow("%s: %s", row.writing ? "writing" : "reading", row.name)
+                << row.writing << QString(row.path) << lines.join("\r\n");
+        }
     }
-    void openForWritingFails() {
+    void openFails() {
+        QFETCH(bool, writing);
         QFETCH(QString, path);
-        QFETCH(int, error);
+        QFETCH(QString, message);
         QDir(drive_->root()).mkpath("heros");
-        QCOMPARE(errorOf([&] { TextOutput out(path); }), error);
+        drive_->write("note", "x");
+        QCOMPARE(messageOf([&] { writing ? void(TextOutput(path)) : void(TextInput(path)); }),
+                 message);
     }
 
     void failedCommitLeavesFolderAsItWas_data() {

@@ -114,6 +114,9 @@ private slots:
         QTest::newRow("plain") << "Arn" << true;
         QTest::newRow("blanks, accents, oe") << "Élise la Sœur" << true;
         QTest::newRow("empty") << "" << false;
+        QTest::newRow("dots inside") << "Arn... le Brave" << true;
+        for (const char* dotted : {".", "..", ".Arn"})
+            QTest::addRow("%s", dotted) << QString(dotted) << false;
         for (const char* forbidden : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"})
             QTest::addRow("holding %s", forbidden) << QString("Arn%1Brave").arg(forbidden) << false;
     }

@@ -231,16 +231,27 @@ private slots:
     }
 
     // A save that cannot be written says why and is never taken for done: the list stays.
-    void saveIntoAFolderThatHasGone() {
+    void saveIntoAFolderThatCannotHoldIt_data() {
+        QTest::addColumn<bool>("plainFile"); // else the folder has gone
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("gone") << false << QStringLiteral("Fichier ou dossier introuvable");
+        QTest::newRow("a plain file")
+            << true << QStringLiteral("Un fichier porte le nom d'un dossier du chemin");
+    }
+    void saveIntoAFolderThatCannotHoldIt() {
+        QFETCH(bool, plainFile);
+        QFETCH(QString, reason);
+        if (plainFile) drive->write(QStringLiteral("parti"), "x");
         settings::current().heroFolder = QStringLiteral("C:\\parti\\");
         save(warrior(QStringLiteral("Perdu"), 4, 10));
-        QCOMPARE(program->messages.texts(),
-                 QStringList{QStringLiteral("Chemin d'accès introuvable\r\nC:\\parti\\Perdu.af\r\n"
-                                            "Fichier ou dossier introuvable")});
+        QCOMPARE(
+            program->messages.texts(),
+            QStringList{QStringLiteral("Chemin d'accès introuvable\r\nC:\\parti\\Perdu.af\r\n") +
+                        reason});
         QCOMPARE(program->messages.last().title, QStringLiteral("Erreur !"));
         QCOMPARE(program->messages.last().icon, MsgIcon::Critical);
         QCOMPARE(perso().nom->listCount(), 0);
-        QVERIFY(!QDir(drive->root() + QStringLiteral("/parti")).exists());
+        QCOMPARE(QFileInfo(drive->root() + QStringLiteral("/parti")).isFile(), plainFile);
     }
 
     // Without "c:\objets.ini" every item box written refreshes the listers in vain.
