@@ -21,10 +21,6 @@ money::Coins perPiece(money::Coins coins, long long copper) {
     return coins;
 }
 
-long long copperWorth(const money::Coins& coins) {
-    return 1000 * coins[0] + 100 * coins[1] + 10 * coins[2] + coins[3];
-}
-
 // A count as a user may type it: mostly whole, sometimes empty, with a fraction or below 0.
 double typedCount(std::mt19937& random) {
     const double whole = random() % 25, form = random() % 6;
@@ -35,6 +31,8 @@ double typedCount(std::mt19937& random) {
 
 class TestMoney : public QObject {
     Q_OBJECT
+    // Whole coins' worth in cuivre, or typed counts' with their debts and fractions.
+    static auto copperWorth(const auto& c) { return 1000 * c[0] + 100 * c[1] + 10 * c[2] + c[3]; }
 private slots:
     void coinWeight_data() {
         QTest::addColumn<double>("gold");
@@ -78,10 +76,9 @@ private slots:
                 count = typedCount(random);
             const money::Coins whole = money::payable(counts);
             const long long worth = copperWorth(whole);
-            const double owed = 1000 * counts[0] + 100 * counts[1] + 10 * counts[2] + counts[3];
             const long long copper = random() % (worth + 2);
             const std::optional<money::Counts> paid = money::pay(counts, copper);
-            QCOMPARE(paid.has_value(), copper <= worth && copper <= owed);
+            QCOMPARE(paid.has_value(), copper <= worth && copper <= copperWorth(counts));
             if (!paid) continue;
             const money::Coins expected = perPiece(whole, copper);
             for (int coin = 0; coin < 4; ++coin)

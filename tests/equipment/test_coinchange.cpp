@@ -28,8 +28,6 @@ private slots:
             << QStringList{"", "", "", "-1234"} << QStringList{"-1", "-2", "-3", "-4"};
         QTest::newRow("fraction stays, every digit of it")
             << QStringList{"", "", "", "19.6"} << QStringList{"0", "", "1", "9.600000000000001"};
-        QTest::newRow("half stays")
-            << QStringList{"", "", "", "12.5"} << QStringList{"0", "", "1", "2.5"};
         QTest::newRow("sixteen digits") << QStringList{"", "", "", "5000000000000005"}
                                         << QStringList{"5000000000000", "", "", "5"};
         QTest::newRow("gold cannot take one more") << QStringList{"9007199254740992", "10", "", ""}

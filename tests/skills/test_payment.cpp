@@ -56,15 +56,11 @@ class TestPayment : public QObject {
             << coins("1000000000000000000", "-5000000000000000000", "", "") << 1 << refused;
         QTest::newRow("copper beyond the coin")
             << coins("", "", "", "1000000000000000000000") << 3 << refused;
-        QTest::newRow("sixteen digits")
-            << coins("1000000000000001", "", "", "5000000000000005") << 2
-            << coins("1000000000000001", "", "", "4999999999999805");
         QTest::newRow("the last whole gold piece")
             << coins("9007199254740992", "", "", "") << 1 << coins("9007199254740991", "9", "", "");
         QTest::newRow("change a number cannot hold") << coins("1", "0.1", "", "") << 1 << refused;
-        QTest::newRow("a fraction never pays a piece")
-            << coins("90", "9.999999999999996", "", "") << 100
-            << coins("80", "9.999999999999996", "", "");
+        QTest::newRow("a fraction never pays") << coins("90", "9.999999999999996", "", "") << 100
+                                               << coins("80", "9.999999999999996", "", "");
     }
     void coinOrder() {
         QFETCH(QStringList, before);
