@@ -362,22 +362,21 @@ private slots:
         QCOMPARE(messages().count(), 0);
     }
 
-    // The boxes that explain themselves, the same in the editor and in the shop's detail window:
+    // The boxes that explain themselves, alike in the editor and in the shop's detail window:
     // the melee row's and the unit, not the ranged weapons' impact boxes.
     void tooltips_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("tips");
         QTest::newRow("melee") << 1
-                               << "farmat=Attaque|farmpar=Parade|farmfr=Facteur de Rupture|"
-                                  "farmpi1=Points d'impact|farmpi2=Points d'impact|"
-                                  "farmup=Unité de Prix";
+                               << "farmat=Attaque|farmpar=Parade|farmfr=Facteur de Rupture|farmpi1="
+                                  "Points d'impact|farmpi2=Points d'impact|farmup=Unité de Prix";
         QTest::newRow("ranged") << 2 << "fardup=Unité de Prix";
     }
     void tooltips() {
         QFETCH(int, kind);
         QFETCH(QString, tips);
-        for (const QWidget* frame : {static_cast<QWidget*>(saisie().kinds[kind].frame),
-                                     static_cast<QWidget*>(detail().cadres[kind])}) {
+        for (const QWidget* frame : std::initializer_list<const QWidget*>{
+                 saisie().kinds[kind].frame, detail().cadres[kind]}) {
             QStringList shown;
             for (const QWidget* box : frame->findChildren<QWidget*>())
                 if (!box->objectName().isEmpty() && !box->toolTip().isEmpty())
@@ -389,20 +388,15 @@ private slots:
     // After a preset from the folder file the label ends with "\", whether or not the folder
     // list moved, and Ok writes it so.
     void presetLabelEndsWithTheSeparator_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("shown");
-        const char* rows[][3] = {{"as written", "C:\\objets\\", "C:\\objets\\"},
-                                 {"list stays", "C:\\objets", "C:\\objets\\"},
-                                 {"list stays, other case", "c:\\OBJETS", "c:\\OBJETS\\"},
-                                 {"slash", "C:\\objets/", "C:\\objets\\"},
-                                 {"list moves", "C:\\objets\\Armes", "C:\\objets\\Armes\\"},
-                                 {"drive root", "C:", "C:\\"}};
-        for (auto [tag, line, shown] : rows)
-            QTest::newRow(tag) << QString(line) << QString(shown);
+        QTest::addColumn<QString>("row"); // the folder file's line, the label
+        for (const char* row :
+             {"C:\\objets\\|C:\\objets\\", "C:\\objets|C:\\objets\\", "c:\\OBJETS|c:\\OBJETS\\",
+              "C:\\objets/|C:\\objets\\", "C:\\objets\\Armes|C:\\objets\\Armes\\", "C:|C:\\"})
+            QTest::newRow(row) << QString(row);
     }
     void presetLabelEndsWithTheSeparator() {
-        QFETCH(QString, line);
-        QFETCH(QString, shown);
+        QFETCH(QString, row);
+        const QString line = row.section('|', 0, 0), shown = row.section('|', 1);
         QDir(drive->root()).mkpath("objets/Armes");
         load();
         drive->write("objets.ini", lines({line}));

@@ -38,8 +38,9 @@ class TestFileLists : public QObject {
 private slots:
     void init() {
         drive_.emplace();
-        for (const char* name : {"b.arm", "A.arm", "c.ARM", "Épée.arm", "epieu.arm", "zèbre.arm",
-                                 "arc.ard", "notes.txt", "LISEZMOI", ".cache", "._Dague.arm", "x.arm.bak"})
+        for (const char* name :
+             {"b.arm", "A.arm", "c.ARM", "Épée.arm", "epieu.arm", "zèbre.arm", "arc.ard",
+              "notes.txt", "LISEZMOI", ".cache", "._Dague.arm", "x.arm.bak"})
             drive_->write(QString("objets/") + name, "x");
         QDir(drive_->root()).mkpath("objets/sous.arm");
         QDir(drive_->root()).mkpath("objets/Armes/Lourdes");
@@ -101,9 +102,8 @@ private slots:
             << QStringList{"A.arm", "b.arm", "c.ARM", "Épée.arm", "epieu.arm", "zèbre.arm"};
         QTest::newRow("two kinds") << "*.ard;*.txt" << QStringList{"arc.ard", "notes.txt"};
         QTest::newRow("every file, no folder, none hidden")
-            << "*.*" << QStringList{"A.arm",     "arc.ard",   "b.arm",     "c.ARM",
-                                    "Épée.arm",  "epieu.arm", "LISEZMOI",  "notes.txt",
-                                    "x.arm.bak", "zèbre.arm"};
+            << "*.*" << QStringList{"A.arm",     "arc.ard",  "b.arm",     "c.ARM",     "Épée.arm",
+                                    "epieu.arm", "LISEZMOI", "notes.txt", "x.arm.bak", "zèbre.arm"};
     }
     void listsMatchingFilesSorted() {
         QFETCH(QString, pattern);
