@@ -321,8 +321,7 @@ private slots:
                     box->setText(step.section('=', 1));
         }
         program->messages.clear();
-        if (!answer.isEmpty())
-            program->messages.answers.push_back(answer == "Oui" ? MsgAnswer::Yes : MsgAnswer::No);
+        program->messages.answers.push_back(answer == "Non" ? MsgAnswer::No : MsgAnswer::Yes);
         const QStringList before = heroLines(collectHero());
         Form& sheet = action == "attrib"  ? (Form&)attrib()
                       : action == "equip" ? (Form&)equip()

@@ -54,14 +54,11 @@ private slots:
     void wholeTable() {
         QFETCH(QString, weapon);
         QFETCH(QString, cells);
-        QStringList rows;
-        for (const QString& distance : distances) {
-            QStringList row;
+        QStringList found;
+        for (const QString& distance : distances)
             for (const QString& target : targets)
-                row << shot::cell(weapon, distance, target).value_or("(none)");
-            rows << row.join(' ');
-        }
-        QCOMPARE(rows.join(" / "), cells);
+                found << shot::cell(weapon, distance, target).value_or("(none)");
+        QCOMPARE(found.join(' '), QString(cells).remove("/ "));
     }
 
     // Texts that are not the lists' own give no cell.
