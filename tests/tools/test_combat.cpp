@@ -199,8 +199,7 @@ private slots:
     // Ok confirms the path shown, unless the name is empty; a path that cannot be written is
     // refused with its reason; a file that holds something is replaced only on a Oui.
     void reportPath_data() {
-        // folders opened, drives picked, "=name" typed, then the answer when a file that holds
-        // something would be replaced
+        // folders opened, drives picked, "=name" typed; last, the answer to replacing a file
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("shown");
         QTest::newRow("root") << QStringList{} << "C:\\resultat.txt";
@@ -219,7 +218,7 @@ private slots:
         drive.write("rapports/duel.txt", "ancien rapport");
         drive.write("rapports/resultat.txt", ""); // an empty file is taken without a word
         const bool answered = QStringList{"Oui", "Non"}.contains(steps.value(steps.size() - 1));
-        const QString answer = answered ? steps.takeLast() : QString();
+        const QString answer = answered ? steps.takeLast() : "";
         if (answered)
             fresh.messages.answers.push_back(answer == "Oui" ? MsgAnswer::Yes : MsgAnswer::No);
         QCOMPARE(tip(), QStringLiteral("c:\\resultat.txt"));
