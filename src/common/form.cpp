@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -79,6 +82,7 @@ Form::Form(const QString& name, const QString& caption) {
 }
 
 void Form::setVisible(bool visible) {
+    const bool showing = visible && !isVisible();
     if (visible && staysAboveOpener_) {
         // Owned by the window that opens it, before it shows: the window manager then keeps it
         // above its owner from the start.
@@ -86,11 +90,15 @@ void Form::setVisible(bool visible) {
         winId();
         windowHandle()->setTransientParent(from ? from->windowHandle() : nullptr);
     }
-    if (visible && !isVisible()) arrangeForShowing();
+    if (showing) arrangeForShowing();
     if (!visible && isVisible() && placement_ == Placement::Sheet) sheetCorner() = pos();
     QMainWindow::setVisible(visible);
     if (visible) {
         screenfit::keepWhole(*this);
+        // Each showing starts where Enter does what the dialog is for, wherever the user left
+        // the focus the time before.
+        if (showing && dialogKeys_)
+            if (QWidget* first = firstFocus()) first->setFocus(Qt::ActiveWindowFocusReason);
         noteActive(this);
         raise();
         activateWindow();
@@ -156,6 +164,22 @@ void Form::setDialogKeys(QAbstractButton* confirm, QAbstractButton* escape) {
     escape_ = escape;
 }
 
+// Where the user answers the dialog while Enter stays the dialog's: a box to type in (not a
+// read-only one, nor a multi-line box, which keeps Enter) or a slider; else the confirming
+// button; without one, the first control, as for any window.
+QWidget* Form::firstFocus() const {
+    QWidget* first = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(this) || !w->isEnabled())
+            continue;
+        auto* box = qobject_cast<QLineEdit*>(w);
+        if ((box && !box->isReadOnly()) || qobject_cast<QSlider*>(w)) return w;
+        if (!first) first = w;
+    }
+    if (confirm_ && confirm_->isVisibleTo(this) && confirm_->isEnabled()) return confirm_;
+    return first;
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
     if (!dialogKeys_ || (event->modifiers() & ~Qt::KeypadModifier)) {
         QMainWindow::keyPressEvent(event);
@@ -170,10 +194,14 @@ void Form::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        // Only what no control took reaches the window: a text box leaves Enter to it, a list
-        // has already opened its entry with it.
-        if (qobject_cast<QAbstractItemView*>(focusWidget())) break;
-        if (confirm_ && confirm_->isVisible() && confirm_->isEnabled()) confirm_->click();
+        // Only what no control took reaches the window: a text box or a push button leaves
+        // Enter to it, a list has already opened its entry with it. A check box or an option
+        // button is no answer to the dialog: Enter confirms there.
+        QWidget* focus = focusWidget();
+        if (qobject_cast<QAbstractItemView*>(focus)) break;
+        QAbstractButton* pressed = qobject_cast<QPushButton*>(focus);
+        if (!pressed) pressed = confirm_;
+        if (pressed && pressed->isVisible() && pressed->isEnabled()) pressed->click();
         break;
     }
     default:

@@ -44,9 +44,11 @@ class Form : public QMainWindow {
     void setPlacement(Placement placement) { placement_ = placement; }
     Placement placement() const { return placement_; }
 
-    // A dialog's keys. Enter presses `confirm` while it shows and is enabled, wherever the
-    // focus is but in a list, which keeps Enter for its own entries. Esc presses `escape`, or
-    // without one does what the close box does.
+    // A dialog's keys. Enter presses the push button that has the focus, as Space does; with
+    // the focus anywhere else but in a list, which keeps Enter for its own entries, it presses
+    // `confirm` while that shows and is enabled. Esc presses `escape`, or without one does what
+    // the close box does. Each showing gives the focus to the first box to type in or slider,
+    // else to `confirm`, so that Enter does what the dialog is for.
     void setDialogKeys(QAbstractButton* confirm, QAbstractButton* escape = nullptr);
     // A dialog that the window which opened it must never hide, though it leaves that window
     // usable.
@@ -60,6 +62,7 @@ class Form : public QMainWindow {
   private:
     friend void forms::discard(Form* form);
     void arrangeForShowing();
+    QWidget* firstFocus() const;
     bool discarded_ = false;
     Placement placement_ = Placement::Dialog;
     bool placed_ = false;

@@ -78,7 +78,6 @@ void Coutpoint::affichecout() {
     const auto purse =
         skills::Purse::fromTexts(sheet.piecesor->text(), sheet.piecesargent->text(),
                                  sheet.piecesbronze->text(), sheet.piecescuivre->text());
-    show();
     const skills::RaiseCost cost{static_cast<int>(textnum::val(points->caption())),
                                  static_cast<int>(textnum::val(prixpoints->caption()))};
     const auto verdict = skills::affichecout(sheet.pointsarepartir->text(), cost, purse);
@@ -88,6 +87,8 @@ void Coutpoint::affichecout() {
     retour->setVisible(!verdict.accepte);
     accepter->setVisible(verdict.accepte);
     refuser->setVisible(verdict.accepte);
+    // Shown with its answer's buttons, so that the focus goes to the one Enter should press.
+    show();
     shared::accepte = verdict.accepte;
 }
 

@@ -165,16 +165,21 @@ private slots:
         }
     }
 
-    // Enter presses a dialog's confirming button, wherever the focus is but in a list; Esc
-    // presses its cancelling button or closes it as its close box does; any of them and Space
-    // end the splash. The catalogue folder dialog stays above its opener.
+    // Enter presses the push button that has the focus, else a dialog's confirming button but
+    // in a list; each dialog opens with the focus where Enter does what it is for. Esc presses
+    // its cancelling button or closes it as its close box does; any of them and Space end the
+    // splash. The catalogue folder dialog stays above its opener.
     void dialogKeys_data() {
-        QTest::addColumn<QString>("row"); // dialog, focus in, key, button pressed, "closed"
+        // dialog, focus ("=x": opened on x, else moved there), key, button pressed, "closed"
+        QTest::addColumn<QString>("row");
         QStringList rows =
-            u"cheminperso - Return Ok|cheminsaisie - Return ok|chemin - Return ok|detail - Return "
-            u"ok|car - Return ok|wfuite - Return Command1|wpause - Return Command2|augment_niv - "
-            u"Return ajouter|about - Return ok|cheminperso Dir Return -|chemin file Return ok|"
-            u"coutpoint - Return accepter|coutpoint - Esc retour|coutpoint:5 - Return -|"
+            u"cheminperso =Ok Return Ok|cheminperso Annuler Return Annuler|cheminperso Dir Return "
+            u"-|cheminsaisie =ok Return ok|cheminsaisie Command1 Return Command1|chemin =file "
+            u"Return ok|detail:3 =fmunnom Return ok|car =Slider Return ok|wfuite =Command1 Return "
+            u"Command1|wpause =Command2 Return Command2|wpause Command1 Return Command1|"
+            u"augment_niv =ajouter Return ajouter|augment_niv annuler Return annuler|about =ok "
+            u"Return ok|coutpoint =accepter Return accepter|coutpoint refuser Return refuser|"
+            u"coutpoint - Esc retour|coutpoint:5 =refus Return -|coutpoint:5 retour Return retour|"
             u"coutpoint:5 - Esc retour|augment_niv - Enter ajouter|start - Return - closed|"
             u"start - Space - closed"_s.split(u'|');
         for (const QString& dialog : u"cheminperso cheminsaisie chemin detail car wfuite wpause "
@@ -197,6 +202,8 @@ private slots:
                     [&pressed, button] { pressed = button->objectName(); });
         if (auto* chosen = dialog->findChild<QWidget*>(cell[1])) chosen->setFocus();
         QWidget* focus = QApplication::focusWidget();
+        if (cell[1].startsWith(u'='))
+            QCOMPARE(focus ? focus->objectName() : u"-"_s, cell[1].mid(1));
         QTest::keyClick(focus ? focus : dialog, QKeySequence(cell[2])[0].key());
         QCOMPARE(pressed, cell[3]);
         if (cell.size() > 4) QVERIFY(!dialog->isVisible());
