@@ -86,8 +86,11 @@ MsgAnswer showReal(const MessageBoxRequest& request) {
             add(QStringLiteral("Annuler"), QMessageBox::RejectRole, MsgAnswer::Cancel);
         break;
     }
-    // The first button is the default one, as in every box of the program.
-    box.setDefaultButton(answers.front().first);
+    // The first button is the default one, unless the question gives another.
+    QPushButton* preset = answers.front().first;
+    for (const auto& [button, answer] : answers)
+        if (answer == request.defaultAnswer) preset = button;
+    box.setDefaultButton(preset);
     box.exec();
     leaveIfEnding();
     for (const auto& [button, answer] : answers)
@@ -98,8 +101,9 @@ MsgAnswer showReal(const MessageBoxRequest& request) {
 } // namespace
 
 MsgAnswer msgBox(const QString& text, MsgIcon icon, std::optional<QString> title,
-                 MsgButtons buttons) {
-    const MessageBoxRequest request{text, icon, title.value_or(programTitle), buttons};
+                 MsgButtons buttons, std::optional<MsgAnswer> defaultAnswer) {
+    const MessageBoxRequest request{text, icon, title.value_or(programTitle), buttons,
+                                    defaultAnswer};
     if (handler()) return handler()(request);
     return showReal(request);
 }

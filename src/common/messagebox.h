@@ -14,11 +14,14 @@ struct MessageBoxRequest {
     MsgIcon icon = MsgIcon::None;
     QString title; // already resolved: "Ambrefer" when none was given
     MsgButtons buttons = MsgButtons::Ok;
+    std::optional<MsgAnswer> defaultAnswer; // the button Enter presses; none: the first one
 };
 
-// No title shows the program's title; the empty text shows an empty title bar.
+// No title shows the program's title; the empty text shows an empty title bar. A question that
+// would drop work gives the safe answer as the default one.
 MsgAnswer msgBox(const QString& text, MsgIcon icon = MsgIcon::None,
-                 std::optional<QString> title = std::nullopt, MsgButtons buttons = MsgButtons::Ok);
+                 std::optional<QString> title = std::nullopt, MsgButtons buttons = MsgButtons::Ok,
+                 std::optional<MsgAnswer> defaultAnswer = std::nullopt);
 
 // Replaces the real box (tests); an empty function restores it.
 using MessageBoxHandler = std::function<MsgAnswer(const MessageBoxRequest&)>;

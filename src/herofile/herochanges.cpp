@@ -26,8 +26,8 @@ bool heroChanged() {
 }
 
 bool heroMayBeLost(const QString& question) {
-    return !heroChanged() ||
-           msgBox(question, MsgIcon::Question, std::nullopt, MsgButtons::YesNo) == MsgAnswer::Yes;
+    return !heroChanged() || msgBox(question, MsgIcon::Question, std::nullopt, MsgButtons::YesNo,
+                                    MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 bool sheetMayClose(QCloseEvent& event) {

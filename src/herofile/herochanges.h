@@ -10,8 +10,8 @@ class QCloseEvent;
 void heroKept(const HeroRecord& hero);
 bool heroChanged();
 
-// Before a changed hero is lost: asks `question` (question icon, Oui/Non) and answers whether
-// to go on. An unchanged hero goes on without a word.
+// Before a changed hero is lost: asks `question` (question icon, Oui/Non, "Non" the default)
+// and answers whether to go on. An unchanged hero goes on without a word.
 bool heroMayBeLost(const QString& question);
 
 // A sheet's close box ends the program. With a changed hero only a Oui lets the close go on;

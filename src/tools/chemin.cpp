@@ -92,7 +92,8 @@ void Chemin::ok_Click() {
         const QFileInfo chosen(drivepath::toLocal(path));
         if (chosen.isFile() && chosen.size() > 0 &&
             msgBox(QStringLiteral("Le fichier %1 existe déjà. Le remplacer ?").arg(path),
-                   MsgIcon::Question, std::nullopt, MsgButtons::YesNo) != MsgAnswer::Yes)
+                   MsgIcon::Question, std::nullopt, MsgButtons::YesNo,
+                   MsgAnswer::No) != MsgAnswer::Yes)
             return;
         TextOutput report(path);
         report.commit();

@@ -52,7 +52,7 @@ class TestMessageBox : public QObject {
         MessageRecorder messages;
         messages.answers = {MsgAnswer::No, MsgAnswer::Cancel};
         QCOMPARE(msgBox(QStringLiteral("Sauvegarder ?"), MsgIcon::Exclamation, std::nullopt,
-                        MsgButtons::YesNoCancel),
+                        MsgButtons::YesNoCancel, MsgAnswer::Cancel),
                  MsgAnswer::No);
         QCOMPARE(msgBox(QStringLiteral("Encore ?"), MsgIcon::None, QStringLiteral("Dés"),
                         MsgButtons::OkCancel),
@@ -63,22 +63,27 @@ class TestMessageBox : public QObject {
         QCOMPARE(messages.count(), 3);
         QCOMPARE(messages.shown[0].title, QStringLiteral("Ambrefer"));
         QCOMPARE(messages.shown[0].buttons, MsgButtons::YesNoCancel);
+        QVERIFY(messages.shown[0].defaultAnswer == MsgAnswer::Cancel);
+        QVERIFY(!messages.shown[1].defaultAnswer);
         QCOMPARE(messages.shown[1].title, QStringLiteral("Dés"));
         QCOMPARE(messages.shown[2].title, QString());
         QCOMPARE(messages.last().icon, MsgIcon::Exclamation);
         QCOMPARE(messages.texts().first(), QStringLiteral("Sauvegarder ?"));
     }
 
-    // The real box: French buttons, the program's title by default, the answer clicked.
+    // The real box: French buttons, the program's title by default, the answer clicked; Enter
+    // presses the default button, the first one unless another is given.
     void realBox_data() {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<QString>("press");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<std::optional<MsgAnswer>>("preset");
         const auto row = [](const char* name, MsgButtons buttons, const char* press,
-                            MsgAnswer answer, const QStringList& captions) {
+                            MsgAnswer answer, const QStringList& captions,
+                            std::optional<MsgAnswer> preset = std::nullopt) {
             QTest::newRow(name) << int(buttons) << QString::fromUtf8(press) << int(answer)
-                                << captions;
+                                << captions << preset;
         };
         const QStringList ok{"OK"}, okCancel{"Annuler", "OK"}, yesNo{"Non", "Oui"},
             yesNoCancel{"Annuler", "Non", "Oui"};
@@ -89,6 +94,7 @@ class TestMessageBox : public QObject {
         row("Non clicked", MsgButtons::YesNo, "Non", MsgAnswer::No, yesNo);
         row("Oui by Enter", MsgButtons::YesNo, "Enter", MsgAnswer::Yes, yesNo);
         row("yes/no by Escape", MsgButtons::YesNo, "Escape", MsgAnswer::No, yesNo);
+        row("Non by Enter", MsgButtons::YesNo, "Enter", MsgAnswer::No, yesNo, MsgAnswer::No);
         row("Oui of three", MsgButtons::YesNoCancel, "Oui", MsgAnswer::Yes, yesNoCancel);
         row("Oui of three by Enter", MsgButtons::YesNoCancel, "Enter", MsgAnswer::Yes, yesNoCancel);
         row("three by Escape", MsgButtons::YesNoCancel, "Escape", MsgAnswer::Cancel, yesNoCancel);
@@ -98,10 +104,11 @@ class TestMessageBox : public QObject {
         QFETCH(QString, press);
         QFETCH(int, answer);
         QFETCH(QStringList, captions);
+        QFETCH(std::optional<MsgAnswer>, preset);
         Shown shown;
         answerNextBox(press, shown);
         const MsgAnswer given = msgBox(QStringLiteral("Voulez-vous continuer ?"), MsgIcon::None,
-                                       std::nullopt, MsgButtons(buttons));
+                                       std::nullopt, MsgButtons(buttons), preset);
         QCOMPARE(int(given), answer);
         QCOMPARE(shown.buttons, captions);
         QCOMPARE(shown.title, programTitle);

@@ -339,7 +339,8 @@ private slots:
                  answer.isEmpty() ? QStringList() : QStringList{question});
         if (!answer.isEmpty())
             QVERIFY(program->messages.last().buttons == MsgButtons::YesNo &&
-                    program->messages.last().icon == MsgIcon::Question);
+                    program->messages.last().icon == MsgIcon::Question &&
+                    program->messages.last().defaultAnswer == MsgAnswer::No);
         const bool goesOn = answer != "Non";
         if (action == "Nouveau") QCOMPARE(perso().nom->text().isEmpty(), goesOn);
         if (action != "Nouveau") QCOMPARE(program->end.ends == 1 && !sheet.isVisible(), goesOn);

@@ -242,7 +242,8 @@ private slots:
         QCOMPARE(fresh.messages.texts().contains(question), answered);
         if (answered)
             QVERIFY(fresh.messages.last().icon == MsgIcon::Question &&
-                    fresh.messages.last().buttons == MsgButtons::YesNo);
+                    fresh.messages.last().buttons == MsgButtons::YesNo &&
+                    fresh.messages.last().defaultAnswer == MsgAnswer::No);
         QCOMPARE(drive.read("rapports/duel.txt"),
                  QByteArray(answer == "Oui" ? "" : "ancien rapport"));
         QCOMPARE(fresh.messages.count() == 1 && fresh.messages.last().title == "Erreur !",
