@@ -6,28 +6,42 @@
 #include <cmath>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace textnum {
 
-double val(QStringView text) {
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The digits from `i` on, `i` left past them.
+QStringView digitsFrom(QStringView text, qsizetype& i) {
+    const qsizetype first = i;
+    while (i < text.size() && isDigit(text[i])) ++i;
+    return text.sliced(first, i - first);
+}
+
+} // namespace
+
+LeadingNumber leadingNumber(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    LeadingNumber number;
+    number.negative = i < n && text[i] == u'-';
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) ++i;
+    number.whole = digitsFrom(text, i);
+    if (i < n && text[i] == u'.') number.fraction = digitsFrom(text, ++i);
+    return number;
+}
 
-    QString digits;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) digits += text[i++];
-    bool any = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        digits += text[i++];
-        any = true;
-    }
-    if (i < n && text[i] == u'.') {
-        digits += text[i++];
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            digits += text[i++];
-            any = true;
-        }
-    }
-    if (!any) return 0.0;
+double val(QStringView text) {
+    const LeadingNumber number = leadingNumber(text);
+    if (number.whole.isEmpty() && number.fraction.isEmpty()) return 0.0;
+    const QString digits = (number.negative ? u"-"_s : QString()) + number.whole.toString() +
+                           u'.' + number.fraction.toString();
     const double value = std::strtod(digits.toLatin1().constData(), nullptr);
     return value == 0.0 ? 0.0 : value; // no "-0" leaks out of "-0"
 }

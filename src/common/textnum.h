@@ -9,6 +9,14 @@ namespace textnum {
 // anything else ends the number. Empty or non-numeric text is 0 ("2,5" is 2, "12kg" is 12).
 double val(QStringView text);
 
+// The same leading number as it is written: its sign, the digits before its point and those
+// after it. No digit at all is 0.
+struct LeadingNumber {
+    bool negative = false;
+    QStringView whole, fraction;
+};
+LeadingNumber leadingNumber(QStringView text);
+
 // Plain decimal text for a field or a file: "." separator, at most 15 significant digits,
 // never an exponent, "-0" written as "0". fmt(val(fmt(x))) == fmt(x) for every finite x. The
 // largest numbers, which 15 digits would round past any number, are written as fmtExact().
@@ -17,8 +25,8 @@ inline QString fmt(long long value) { return QString::number(value); }
 inline QString fmt(int value) { return QString::number(value); }
 
 // The same plain text with every digit it takes to read back as the very same number
-// (val(fmtExact(x)) == x), "0.1" still for 0.1: for counts that must not gain or lose a unit
-// in their sixteenth or seventeenth digit, such as coins.
+// (val(fmtExact(x)) == x), "0.1" still for 0.1: for numbers that must not change in their
+// sixteenth or seventeenth digit, such as a coin count too large to be money.
 QString fmtExact(double value);
 
 // A number in a report line: a leading blank (or "-") and one trailing blank, " 7 ".

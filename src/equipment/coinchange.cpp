@@ -2,7 +2,6 @@
 
 #include "common/controls.h"
 #include "common/money.h"
-#include "common/textnum.h"
 #include "equipment/loadlimit.h"
 #include "equipment/purse.h"
 #include "hero/poidstotal.h"
@@ -22,10 +21,11 @@ TextBox* box(Coin coin) {
 }
 
 // Writes a count; its box's handling may refuse it over the load limit and put the old count
-// back. Whether the box now holds the count.
+// back, or write it again as a number ("" comes back as "0"). Whether the box now holds the
+// count.
 bool writeCount(Coin coin, const QString& text) {
     box(coin)->setText(text);
-    return box(coin)->value() == textnum::val(text);
+    return money::Count::read(box(coin)->text()) == money::Count::read(text);
 }
 
 bool heroOverLimit() {
@@ -39,12 +39,13 @@ bool heroOverLimit() {
 void changemonnaie() {
     for (const Step& step : steps) {
         // A step that could not keep every coin, and every part of one, leaves both boxes be.
+        const std::optional<money::Count> lower = money::Count::read(box(step.lower)->text());
+        const std::optional<money::Count> upper = money::Count::read(box(step.upper)->text());
         const std::optional<money::Changed> changed =
-            money::changeUp(box(step.lower)->value(), box(step.upper)->value());
+            lower && upper ? money::changeUp(*lower, *upper) : std::nullopt;
         if (!changed) continue;
-        const QString lowerText =
-            changed->lower != 0 ? textnum::fmtExact(changed->lower) : QString();
-        const QString upperText = textnum::fmtExact(changed->upper);
+        const QString lowerText = changed->lower != 0 ? changed->lower.text() : QString();
+        const QString upperText = changed->upper.text();
         // Within the limit the lower coin goes first, so that a positive count never weighs
         // more in between than the purse did. Over it every change is refused: the upper coin
         // goes first, and its refusal leaves the purse whole. Either way the second write

@@ -14,9 +14,12 @@ Sheet twinOf(Sheet sheet) {
     return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
 }
 
-// Every digit goes across: a sixteen-digit count rounded to fifteen would make or lose coins.
+// Every digit goes across, decimals as written: a count rounded on the way would make or lose
+// part of a coin. A count beyond whole coins goes as the number it reads as.
 void copyCount(Sheet from, Sheet to, Coin coin) {
-    coinBox(to, coin)->setText(textnum::fmtExact(coinBox(from, coin)->value()));
+    const QString text = coinBox(from, coin)->text();
+    const std::optional<money::Count> count = money::Count::read(text);
+    coinBox(to, coin)->setText(count ? count->text() : textnum::fmtExact(textnum::val(text)));
 }
 
 } // namespace
@@ -56,11 +59,9 @@ void coinChanged(Sheet sheet, Coin coin) {
     }
 }
 
-money::Counts counts(Sheet sheet) {
-    money::Counts values{};
-    for (std::size_t i = 0; i < coins.size(); ++i)
-        values[i] = coinBox(sheet, coins[i])->value();
-    return values;
+std::optional<money::Counts> counts(Sheet sheet) {
+    return money::read(coinBox(sheet, Coin::Or)->text(), coinBox(sheet, Coin::Argent)->text(),
+                       coinBox(sheet, Coin::Bronze)->text(), coinBox(sheet, Coin::Cuivre)->text());
 }
 
 void writeBothSheets(const money::Counts& counts) {
@@ -68,7 +69,7 @@ void writeBothSheets(const money::Counts& counts) {
     for (Sheet sheet : {Sheet::Attrib, Sheet::Equip})
         for (std::size_t i = 0; i < coins.size(); ++i) {
             TextBox* box = coinBox(sheet, coins[i]);
-            box->setText(textnum::fmtExact(counts[i]));
+            box->setText(counts[i].text());
             box->repaint();
         }
 }

@@ -26,8 +26,8 @@ TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextB
 // The `piecesor_Change` .. `piecescuivre_Change` handling of either sheet.
 void coinChanged(Sheet sheet, Coin coin);
 
-// The numeric values of a sheet's four coin boxes, or to cuivre.
-money::Counts counts(Sheet sheet);
+// A sheet's four coin boxes as counts, or to cuivre; none when one is beyond whole coins.
+std::optional<money::Counts> counts(Sheet sheet);
 
 // Writes a purse into the four coin boxes of both sheets as one operation: the boxes' own load
 // checks and mirror wait, the writer having weighed the purse already. An empty box gets "0".

@@ -24,7 +24,7 @@ void writeCarried(TextBox* gold, TextBox* silver, TextBox* bronze, TextBox* copp
     Perso& p = perso();
     Equip& e = equip();
     const double coins = static_cast<double>(
-        money::coinWeight(gold->value(), silver->value(), bronze->value(), copper->value()));
+        money::coinWeight(gold->text(), silver->text(), bronze->text(), copper->text()));
     p.poidstransporte->setText(textnum::fmt(poidsobjets() + coins));
     p.poidstransporte->repaint();
     e.poidstransporte->setText(p.poidstransporte->text());

@@ -25,27 +25,21 @@ void pasAssezDArgent() {
 }
 
 // What the units of a purchase owe, in cuivre. The agreed proposal is the price of the
-// quantity the deal's first proposal priced: the units bought owe their part of it, turned
-// into cuivre once and shared out in whole pieces. Without such a quantity each unit owes the
-// proposal.
+// quantity the deal priced, which the box still holds (changing it ends the agreement): the
+// units bought owe their part of it, turned into cuivre once and shared out in whole pieces.
 struct Dues {
-    long long amount; // for all the units, or for each one
-    bool each;
-    long long units;
-    long long of(long long unit) const { return each ? amount : money::share(amount, units, unit); }
+    long long total, units;
+    long long of(long long unit) const { return money::share(total, units, unit); }
 };
 
 std::optional<Dues> duesOf(const Transaction& shop, long long units) {
     const std::optional<money::Coin> coin = money::coinOfUnit(shared::unitemonnaie);
-    if (!coin) return std::nullopt;
-    const double proposal = shop.hprop->value();
-    const double priced = shop.quantitenegociee;
-    const bool each = priced <= 0;
-    const double amount =
-        each || double(units) == priced ? proposal : proposal * double(units) / priced;
-    const std::optional<long long> copper = money::toCopper(amount, *coin);
+    const std::optional<money::Count> proposal = money::Count::read(shop.hprop->text());
+    const std::optional<money::Count> priced = money::Count::read(shop.quantite->text());
+    if (!coin || !proposal || !priced) return std::nullopt;
+    const std::optional<long long> copper = money::toCopper(*proposal, *coin, units, *priced);
     if (!copper) return std::nullopt;
-    return Dues{*copper, each, units};
+    return Dues{*copper, units};
 }
 
 double carried(const money::Counts& purse) {
@@ -66,8 +60,9 @@ bool achete(Transaction& shop) {
     if (!article) return false;
 
     for (long long unit = 1; unit <= units; ++unit) {
+        const std::optional<money::Counts> purse = purse::counts(purse::Sheet::Attrib);
         const std::optional<money::Counts> paid =
-            money::pay(purse::counts(purse::Sheet::Attrib), dues->of(unit));
+            purse ? money::pay(*purse, dues->of(unit)) : std::nullopt;
         if (!paid) {
             pasAssezDArgent();
             return false;
@@ -105,17 +100,19 @@ bool vend(Transaction& shop) {
         relist(shop);
         return false;
     }
-    const money::Counts before = purse::counts(purse::Sheet::Attrib);
-    const std::optional<long long> copper = money::toCopper(shop.hprop->value(), *coin);
+    const std::optional<money::Counts> before = purse::counts(purse::Sheet::Attrib);
+    const std::optional<money::Count> proposal = money::Count::read(shop.hprop->text());
+    const std::optional<long long> copper =
+        proposal ? money::toCopper(*proposal, *coin) : std::nullopt;
     const std::optional<money::Counts> credited =
-        copper ? money::add(before, money::credit(*copper, *coin)) : std::nullopt;
+        before && copper ? money::add(*before, money::credit(*copper, *coin)) : std::nullopt;
     if (!credited) {
         pasAssezDArgent();
         return false;
     }
     if (heroLoaded()) {
         const double after = carried(*credited) - slotWeight(*sold);
-        if (after > equip().poidsmaximum->value() && after > carried(before)) {
+        if (after > equip().poidsmaximum->value() && after > carried(*before)) {
             chargeMaximumDepassee();
             return false;
         }

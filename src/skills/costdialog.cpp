@@ -28,11 +28,12 @@ QString refusText(CostVerdict verdict) {
     return {};
 }
 
-CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost, const Purse& purse) {
+CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost,
+                            const std::optional<Purse>& purse) {
     const bool enoughPoints = textnum::val(pointsarepartir) >= cost.points;
-    // A purse worth the price that the payment still cannot work out to the coin (silver far
-    // below zero) is short of money too: accepting it would pay nothing.
-    const bool enoughMoney = fortune(purse) >= cost.price && payecout(purse, cost.price);
+    // A purse that the payment cannot work out to the coin (a count beyond whole coins) is
+    // short of money too: accepting it would pay nothing.
+    const bool enoughMoney = purse && fortune(*purse) >= cost.price && payecout(*purse, cost.price);
     const CostVerdict verdict = enoughPoints && enoughMoney ? CostVerdict::Affordable
                                 : enoughPoints              ? CostVerdict::NoMoney
                                 : enoughMoney               ? CostVerdict::NoPoints

@@ -25,7 +25,9 @@ struct CostDialogState {
 };
 
 // `pointsarepartir` is the text of `attrib.pointsarepartir`; equality passes on both counts.
-// The money passes when the purse is worth the price and the payment can be worked out.
-CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost, const Purse& purse);
+// The money passes when the purse is worth the price and the payment can be worked out; none
+// is a purse with a count beyond those held to the coin.
+CostDialogState affichecout(QStringView pointsarepartir, RaiseCost cost,
+                            const std::optional<Purse>& purse);
 
 } // namespace skills

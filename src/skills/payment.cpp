@@ -13,29 +13,21 @@ void spend(CoinCount& box, long long unit, long long& price) {
     price -= spent.paid;
 }
 
-bool countable(const CoinCount& box) {
-    return !box || money::countable(*box);
-}
-
 } // namespace
 
 std::optional<Purse> payecout(Purse purse, int price) {
-    if (!countable(purse.piecesor) || !countable(purse.piecesargent) ||
-        !countable(purse.piecesbronze) || !countable(purse.piecescuivre))
-        return std::nullopt;
     long long left = price;
     spend(purse.piecescuivre, 100, left);
     spend(purse.piecesbronze, 10, left);
     if (left <= 0) return purse;
     // An empty silver box is skipped at once: the first gold piece broken fills it.
-    const auto broken = money::payBreaking(purse.piecesargent.value_or(0), left);
-    if (!broken) return std::nullopt;
-    if (broken->breaks > 0) {
-        const auto gold = money::exactSum(purse.piecesor.value_or(0), -double(broken->breaks));
-        if (!gold) return std::nullopt;
+    const money::Broken broken = money::payBreaking(purse.piecesargent.value_or(0), left);
+    if (broken.breaks > 0) {
+        const money::Count gold = purse.piecesor.value_or(0) - broken.breaks;
+        if (!gold.countable()) return std::nullopt;
         purse.piecesor = gold;
     }
-    if (purse.piecesargent || broken->breaks > 0) purse.piecesargent = broken->left;
+    if (purse.piecesargent || broken.breaks > 0) purse.piecesargent = broken.left;
     return purse;
 }
 

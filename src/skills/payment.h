@@ -13,9 +13,9 @@ namespace skills {
 // (added to what the box holds, the gold less 1 whatever it holds), then the silver goes on
 // paying. Empty boxes are skipped and stay empty; coins too few to make a silver piece stay in
 // the purse. The purse keeps its worth less the price. A price below 1 pays nothing.
-// Worked out at once, and exactly: no value when a box holds a count not countable to the
-// coin, or when a count paid could not be held exactly. Whether the purse is worth the price
-// is the cost dialog's verdict, not this.
+// Worked out at once, and exactly: no value when the gold broken would leave a count beyond
+// those held to the coin. Whether the purse is worth the price is the cost dialog's verdict,
+// not this.
 std::optional<Purse> payecout(Purse purse, int price);
 
 } // namespace skills

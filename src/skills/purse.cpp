@@ -1,32 +1,29 @@
 #include "skills/purse.h"
 
-#include "common/textnum.h"
-
-#include <cmath>
-
 namespace skills {
-namespace {
 
-CoinCount countOf(QStringView text) {
-    if (text.isEmpty()) return std::nullopt;
-    return textnum::val(text);
-}
-
-} // namespace
-
-Purse Purse::fromTexts(QStringView piecesor, QStringView piecesargent, QStringView piecesbronze,
-                       QStringView piecescuivre) {
-    return {countOf(piecesor), countOf(piecesargent), countOf(piecesbronze), countOf(piecescuivre)};
+std::optional<Purse> Purse::fromTexts(QStringView piecesor, QStringView piecesargent,
+                                      QStringView piecesbronze, QStringView piecescuivre) {
+    Purse purse;
+    const std::pair<QStringView, CoinCount*> boxes[] = {{piecesor, &purse.piecesor},
+                                                        {piecesargent, &purse.piecesargent},
+                                                        {piecesbronze, &purse.piecesbronze},
+                                                        {piecescuivre, &purse.piecescuivre}};
+    for (const auto& [text, count] : boxes) {
+        if (text.isEmpty()) continue;
+        *count = money::Count::read(text);
+        if (!*count) return std::nullopt;
+    }
+    return purse;
 }
 
 QString writeText(const CoinCount& count) {
-    return count ? textnum::fmtExact(*count) : QString();
+    return count ? count->text() : QString();
 }
 
-double fortune(const Purse& purse) {
-    return 10 * purse.piecesor.value_or(0) + purse.piecesargent.value_or(0) +
-           std::floor(purse.piecesbronze.value_or(0) / 10) +
-           std::floor(purse.piecescuivre.value_or(0) / 100);
+money::Count fortune(const Purse& purse) {
+    return purse.piecesor.value_or(0) * 10 + purse.piecesargent.value_or(0) +
+           purse.piecesbronze.value_or(0).floor(10) + purse.piecescuivre.value_or(0).floor(100);
 }
 
 } // namespace skills

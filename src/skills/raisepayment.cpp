@@ -35,8 +35,8 @@ void writeCoins(purse::Sheet sheet, const CoinTexts& texts) {
 }
 
 long long weightOf(const Purse& p) {
-    return money::coinWeight(p.piecesor.value_or(0), p.piecesargent.value_or(0),
-                             p.piecesbronze.value_or(0), p.piecescuivre.value_or(0));
+    return money::coinWeight({p.piecesor.value_or(0), p.piecesargent.value_or(0),
+                              p.piecesbronze.value_or(0), p.piecescuivre.value_or(0)});
 }
 
 // The raise buttons stay disabled while the payment runs, whichever way it ends.
@@ -58,17 +58,17 @@ PaymentOutcome payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
     const ButtonsDisabled disabled(sheet);
 
     const CoinTexts before = textsOf(purse::Sheet::Attrib);
-    const Purse owned = Purse::fromTexts(before[0], before[1], before[2], before[3]);
+    const std::optional<Purse> owned = Purse::fromTexts(before[0], before[1], before[2], before[3]);
     // The boxes stay live while the dialog shows: what it saw may no longer hold.
     if (!affichecout(sheet.pointsarepartir->text(), cost, owned).accepte)
         return PaymentOutcome::Short;
-    const auto paid = payecout(owned, cost.price);
+    const auto paid = payecout(*owned, cost.price);
     if (!paid) return PaymentOutcome::Short;
 
     const CoinTexts after = textsOf(*paid);
     writeCoins(purse::Sheet::Attrib, after);
     poidstotalattrib();
-    if (heroLoaded() && overLoadLimit() && weightOf(*paid) > weightOf(owned)) {
+    if (heroLoaded() && overLoadLimit() && weightOf(*paid) > weightOf(*owned)) {
         writeCoins(purse::Sheet::Attrib, before);
         poidstotalattrib();
         chargeMaximumDepassee();
@@ -81,7 +81,7 @@ PaymentOutcome payRaise(TextBox* skillBox, int newValue, RaiseCost cost) {
         // Only the counts that changed are copied, as each box's own handling would have.
         CoinTexts twins = textsOf(purse::Sheet::Equip);
         for (int i = 0; i < 4; ++i)
-            if (after[i] != before[i]) twins[i] = textnum::fmtExact(textnum::val(after[i]));
+            if (after[i] != before[i]) twins[i] = after[i];
         writeCoins(purse::Sheet::Equip, twins);
     }
     sheet.pointsarepartir->setValue(sheet.pointsarepartir->value() - cost.points);

@@ -22,9 +22,33 @@ money::Coins perPiece(money::Coins coins, long long copper) {
 }
 
 // A count as a user may type it: mostly whole, sometimes empty, with a fraction or below 0.
-double typedCount(std::mt19937& random) {
-    const double whole = random() % 25, form = random() % 6;
-    return form == 0 ? whole + 0.25 : form == 1 ? -whole - 3 : form == 2 ? 0 : whole;
+money::Count typedCount(std::mt19937& random) {
+    const long long whole = random() % 25, form = random() % 6;
+    return form == 0   ? whole + *money::Count::read(u"0.1")
+           : form == 1 ? -whole - 3
+           : form == 2 ? 0
+                       : whole;
+}
+
+// A rule on a purse: "pay C" cuivre, "credit A U" (a sale for A in unit U), "change" (the
+// "Monnaie" steps) or "read" (the counts as the purse writes them back). None when refused.
+std::optional<QString> apply(const QString& rule, const QString& purse) {
+    const QStringList words = rule.split(u' '), boxes = purse.split(u',');
+    std::optional<money::Counts> counts = money::read(boxes[0], boxes[1], boxes[2], boxes[3]);
+    if (counts && words[0] == "pay") counts = money::pay(*counts, words[1].toLongLong());
+    if (counts && words[0] == "credit") {
+        const money::Coin coin = *money::coinOfUnit(words[2]);
+        const auto copper = money::toCopper(*money::Count::read(words[1]), coin);
+        counts = copper ? money::add(*counts, money::credit(*copper, coin)) : std::nullopt;
+    }
+    for (int lower = money::Cuivre; counts && words[0] == "change" && lower > money::Or; --lower)
+        if (const auto step = money::changeUp((*counts)[lower], (*counts)[lower - 1]))
+            std::tie((*counts)[lower], (*counts)[lower - 1]) = std::pair(step->lower, step->upper);
+    if (!counts) return std::nullopt;
+    QStringList texts;
+    for (const money::Count& count : *counts)
+        texts << count.text();
+    return texts.join(u',');
 }
 
 } // namespace
@@ -32,74 +56,73 @@ double typedCount(std::mt19937& random) {
 class TestMoney : public QObject {
     Q_OBJECT
     // Whole coins' worth in cuivre, or typed counts' with their debts and fractions.
-    static auto copperWorth(const auto& c) { return 1000 * c[0] + 100 * c[1] + 10 * c[2] + c[3]; }
+    static auto copperWorth(const auto& c) { return c[0] * 1000 + c[1] * 100 + c[2] * 10 + c[3]; }
 private slots:
     void coinWeight_data() {
-        QTest::addColumn<double>("gold");
-        QTest::addColumn<double>("silver");
-        QTest::addColumn<double>("bronze");
-        QTest::addColumn<double>("copper");
+        QTest::addColumn<QString>("purse");
         QTest::addColumn<qlonglong>("weight");
-        QTest::newRow("empty purse") << 0.0 << 0.0 << 0.0 << 0.0 << 0LL;
-        QTest::newRow("one gold") << 1.0 << 0.0 << 0.0 << 0.0 << 1LL;
-        QTest::newRow("five silver") << 0.0 << 5.0 << 0.0 << 0.0 << 1LL;
-        QTest::newRow("four silver") << 0.0 << 4.0 << 0.0 << 0.0 << 0LL;
-        QTest::newRow("ten bronze") << 0.0 << 0.0 << 10.0 << 0.0 << 1LL;
-        QTest::newRow("nine copper") << 0.0 << 0.0 << 0.0 << 9.0 << 0LL;
-        QTest::newRow("bronze and copper together") << 0.0 << 0.0 << 5.0 << 5.0 << 1LL;
-        QTest::newRow("sum exactly two") << 1.0 << 2.0 << 4.0 << 2.0 << 2LL;
-        QTest::newRow("sum exactly three") << 0.0 << 7.0 << 3.0 << 13.0 << 3LL;
-        QTest::newRow("rounded down once, not per coin") << 3.0 << 7.0 << 13.0 << 29.0 << 8LL;
-        QTest::newRow("typed fraction") << 2.5 << 0.0 << 0.0 << 0.0 << 2LL;
-        QTest::newRow("owing silver rounds down") << 0.0 << -1.0 << 0.0 << 0.0 << -1LL;
-        QTest::newRow("large purse") << 123456789.0 << 5.0 << 10.0 << 0.0 << 123456791LL;
-        QTest::newRow("beyond any count") << 1e300 << 0.0 << 0.0 << 0.0 << (1LL << 62);
-        QTest::newRow("owing beyond any count") << 0.0 << -1e300 << 0.0 << 0.0 << -(1LL << 62);
+        const QString beyond = "1" + QString(20, u'0');
+        QTest::newRow("empty purse") << ",,," << 0LL;
+        QTest::newRow("one gold") << "1,0,0,0" << 1LL;
+        QTest::newRow("five silver") << "0,5,0,0" << 1LL;
+        QTest::newRow("four silver") << "0,4,0,0" << 0LL;
+        QTest::newRow("ten bronze") << "0,0,10,0" << 1LL;
+        QTest::newRow("nine copper") << "0,0,0,9" << 0LL;
+        QTest::newRow("bronze and copper together") << "0,0,5,5" << 1LL;
+        QTest::newRow("sum exactly two") << "1,2,4,2" << 2LL;
+        QTest::newRow("sum exactly three") << "0,7,3,13" << 3LL;
+        QTest::newRow("decimal tenths sum exactly") << "0,0,0.7,9.3" << 1LL;
+        QTest::newRow("rounded down once, not per coin") << "3,7,13,29" << 8LL;
+        QTest::newRow("typed fraction") << "2.5,0,0,0" << 2LL;
+        QTest::newRow("owing silver rounds down") << "0,-1,0,0" << -1LL;
+        QTest::newRow("large purse") << "123456789,5,10,0" << 123456791LL;
+        QTest::newRow("beyond any count") << beyond + ",0,0,0" << (1LL << 62);
+        QTest::newRow("owing beyond any count") << "0,-" + beyond + ",0,0" << -(1LL << 62);
     }
     void coinWeight() {
-        QFETCH(double, gold);
-        QFETCH(double, silver);
-        QFETCH(double, bronze);
-        QFETCH(double, copper);
+        QFETCH(QString, purse);
         QFETCH(qlonglong, weight);
-        QCOMPARE(money::coinWeight(gold, silver, bronze, copper), weight);
+        const QStringList boxes = purse.split(u',');
+        QCOMPARE(money::coinWeight(boxes[0], boxes[1], boxes[2], boxes[3]), weight);
     }
 
-    // Only the whole, non-negative part of each count pays, as one piece at a time would; the
-    // rest stays with its count; a price above what can pay is refused. Shared over units, a
-    // price is paid whole, the first units carrying the remainder.
-    void paymentAsPerPiece() {
-        std::mt19937 random(16);
-        for (int round = 0; round < 20000; ++round) {
-            money::Counts counts;
-            for (double& count : counts)
-                count = typedCount(random);
-            const money::Coins whole = money::payable(counts);
-            const long long worth = copperWorth(whole);
-            const long long copper = random() % (worth + 2);
-            const std::optional<money::Counts> paid = money::pay(counts, copper);
-            QCOMPARE(paid.has_value(), copper <= worth && copper <= copperWorth(counts));
-            if (!paid) continue;
-            const money::Coins expected = perPiece(whole, copper);
-            for (int coin = 0; coin < 4; ++coin)
-                QCOMPARE((*paid)[coin], expected[coin] + counts[coin] - double(whole[coin]));
-            const long long units = 1 + random() % 9;
-            long long shared = 0;
-            for (long long unit = 1; unit <= units; ++unit)
-                shared += money::share(copper, units, unit);
-            QCOMPARE(shared, copper);
-            QVERIFY(money::share(copper, units, 1) - money::share(copper, units, units) <= 1);
-        }
-        QVERIFY(!money::pay(money::Counts{1e30, 0, 0, 5}, 5)); // no count past whole coins
-        QCOMPARE(money::pay(money::Coins{1, 0, 0, 0}, 1), (money::Coins{0, 9, 9, 9}));
+    // Counts are the decimals their boxes show: whole coins move, a fraction stays as written,
+    // and a count beyond whole coins is refused.
+    void decimalCounts_data() {
+        QTest::addColumn<QString>("row"); // rule | purse | purse after, or "refused"
+        for (const char* row :
+             {"pay 1|1,0,0,0.1|0,9,9,9.1",             // a candle from a tenth of cuivre
+              "pay 1|1.5,0.2,0.3,0.4|0.5,9.2,9.3,9.4", // a fraction on each coin
+              "pay 1|2,-0.5,0,0|1,8.5,9,9",            // a debt with a fraction takes change
+              "pay 1|0,0,0,1.000000000000000001|0,0,0,0.000000000000000001",
+              "pay 1|0,0,0,0.9|refused", // short by a fraction
+              "pay 2|,,,5000000000000005|0,0,0,5000000000000003",
+              "pay 1|9007199254740992,,,|9007199254740991,9,9,9",
+              "pay 1|9007199254740993,,,|refused", // beyond 2^53
+              "credit 1 PA|0,0.1,0,0|0,1.1,0,0", "credit 0.25 PA|0,0,9.9,0|0,0,11.9,5",
+              "credit 1 PA|0,9007199254740992,0,0|refused", "change|1,9.9,9.9,99.99|2,0.9,8.9,9.99",
+              "change|0,0,0,19.6|0,0,1,9.6", "change|0,0,0,12.7|0,0,1,2.7",
+              "change|0,0,0,-15.5|0,0,-1,-5.5",
+              "change|9007199254740992,10,,|9007199254740992,10,0,0", // gold takes no more
+              "read| 9.60,05,-0,5abc|9.6,5,0,5",
+              // half to even past 18 decimals
+              "read|0.1234567890123456785,0.1234567890123456775,-0.0000000000000000005,"
+              "0.12345678901234567851|"
+              "0.123456789012345678,0.123456789012345678,0,0.123456789012345679"})
+            QTest::newRow(row) << QString(row);
+    }
+    void decimalCounts() {
+        QFETCH(QString, row);
+        const QStringList parts = row.split(u'|');
+        QCOMPARE(apply(parts[0], parts[1]).value_or("refused"), parts[2]);
     }
 
-    // An amount in a unit as whole cuivre, and a sale's credit in whole coins.
     void toCopperAndCredit_data() {
         QTest::addColumn<QString>("row"); // amount, unit, then or,argent,bronze,cuivre or none
         for (const char* row :
              {"2.5 PC 0,0,0,2", "3.5 PC 0,0,0,4", "0.25 PA 0,0,2,5", "10.5 PA 0,10,5,0",
-              "30.4 PB 0,0,30,4", "12 PO 12,0,0,0", "1e300 PO none", "1 pc none"})
+              "30.4 PB 0,0,30,4", "12 PO 12,0,0,0", "0.005 PA 0,0,0,0", "0.015 PA 0,0,0,2",
+              "9007199254740992 PO none", "1 pc none"})
             QTest::newRow(row) << QString(row);
     }
     void toCopperAndCredit() {
@@ -107,7 +130,7 @@ private slots:
         const QStringList parts = row.split(u' ');
         const std::optional<money::Coin> coin = money::coinOfUnit(parts[1]);
         const std::optional<long long> copper =
-            coin ? money::toCopper(parts[0].toDouble(), *coin) : std::nullopt;
+            coin ? money::toCopper(*money::Count::read(parts[0]), *coin) : std::nullopt;
         QCOMPARE(copper.has_value(), parts[2] != "none");
         if (!copper) return;
         const money::Coins credited = money::credit(*copper, *coin);
@@ -119,10 +142,10 @@ private slots:
     }
 
     void countBeyondAnyNumberOverflows() {
-        const double inf = std::numeric_limits<double>::infinity();
-        for (const auto& [gold, silver] : {std::pair(inf, 0.0), std::pair(inf, -inf)}) {
+        const QString inf = QString(400, u'9');
+        for (const auto& [gold, silver] : {std::pair(inf, QString()), std::pair(inf, "-" + inf)}) {
             try {
-                money::coinWeight(gold, silver, 0, 0);
+                money::coinWeight(gold, silver, u"0", u"0");
                 QFAIL("no error");
             } catch (const RuntimeError& error) {
                 QCOMPARE(error.number(), 6);

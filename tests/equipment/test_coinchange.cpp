@@ -26,8 +26,10 @@ private slots:
             << QStringList{"", "", "", "-15"} << QStringList{"0", "", "-1", "-5"};
         QTest::newRow("negative carried up")
             << QStringList{"", "", "", "-1234"} << QStringList{"-1", "-2", "-3", "-4"};
-        QTest::newRow("fraction stays, every digit of it")
-            << QStringList{"", "", "", "19.6"} << QStringList{"0", "", "1", "9.600000000000001"};
+        QTest::newRow("fraction stays as written")
+            << QStringList{"", "", "", "19.6"} << QStringList{"0", "", "1", "9.6"};
+        QTest::newRow("a fraction on each coin")
+            << QStringList{"1", "9.9", "9.9", "99.99"} << QStringList{"2", "0.9", "8.9", "9.99"};
         QTest::newRow("sixteen digits") << QStringList{"", "", "", "5000000000000005"}
                                         << QStringList{"5000000000000", "", "", "5"};
         QTest::newRow("gold cannot take one more") << QStringList{"9007199254740992", "10", "", ""}

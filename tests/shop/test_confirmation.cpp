@@ -69,6 +69,7 @@ const Deal payments[] = {
     {"no room", "prv Pain 3 6 0,0,0,10 1e3", "equip1-23", "", "equip24=Pain,5|purse=0,0,0,8",
      "full full"},
     {"a debt counts", "mun Flèches 1 8 1,-5,0,0 1e3", "", "", "purse=1,-5,0,0", "poor"},
+    {"a decimal fraction stays", "prv Pain 1 2 1,0,0,0.1 1e3", "", "", "purse=0,9,9,8.1", "done"},
     // Counts kept to the coin, however many digits they hold; none paid or credited past 2^53.
     {"bought, sixteen digits", "prv Pain 1 2 ,,,5000000000000005 1e18", "", "",
      "equip1=Pain,5|purse=0,0,0,5000000000000003", "done"},
@@ -88,6 +89,8 @@ const Deal itemFiles[] = {
 
 const Deal sales[] = {{"credit in whole coins", "vente Arc 1 10.5 1,2,3,4 1e3",
                        "distance1=Arc,,,,30", "", "distance1=,,,,|list=|purse=1,12,8,4", "done"},
+                      {"credited to a decimal fraction", "vente Arc 1 12 0,0.1,0,0 1e3",
+                       "distance1=Arc", "", "distance1=,,,,|purse=0,12.1,0,0", "done"},
                       {"relisted, first in search order", "vente Hache 1 8 ,,, 1e3",
                        "melee1=Hache|melee2=Epée|equip3=Hache", "",
                        "melee1=Epée,,,,,,|equip3=Hache,|list=Epée,Hache", "done"},

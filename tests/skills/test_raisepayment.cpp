@@ -52,6 +52,9 @@ private slots:
         QTest::newRow("part of a gold piece, broken all the same")
             << true << "" << QStringList{"0.5", "", "", ""} << QStringList{"-0.5", "9", "", ""}
             << QStringList{"-0.5", "9", "", ""} << "1";
+        QTest::newRow("a decimal fraction stays")
+            << true << "" << QStringList{"1", "0.1", "", ""} << QStringList{"0", "9.1", "", ""}
+            << QStringList{"0", "9.1", "", ""} << "1";
         QTest::newRow("no hero, sixteen digits to the coin")
             << false << "" << QStringList{"", "", "", "5000000000000005"}
             << QStringList{"", "", "", "4999999999999905"}

@@ -126,10 +126,12 @@ private slots:
         QCOMPARE(a.pointsarepartir->text(),
                  raised ? textnum::fmt(textnum::val(points) - 2) : points);
         const auto worth = [](const QStringList& c) {
-            return fortune(skills::Purse::fromTexts(c[0], c[1], c[2], c[3]));
+            return fortune(*skills::Purse::fromTexts(c[0], c[1], c[2], c[3]));
         };
-        QCOMPARE(worth(sheet::purseOf(purse::Sheet::Attrib)), worth(coins) - (raised ? 100 : 0));
-        if (!raised) QCOMPARE(sheet::purseOf(purse::Sheet::Attrib), coins);
+        if (raised)
+            QVERIFY(worth(sheet::purseOf(purse::Sheet::Attrib)) == worth(coins) - 100);
+        else
+            QCOMPARE(sheet::purseOf(purse::Sheet::Attrib), coins);
         QVERIFY(program->messages.shown.empty());
     }
 
