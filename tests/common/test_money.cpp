@@ -21,12 +21,16 @@ money::Coins perPiece(money::Coins coins, long long copper) {
     return coins;
 }
 
-// A count as a user may type it: mostly whole, sometimes empty, with a fraction or below 0.
+// A count as a user may type it: mostly whole, sometimes empty, a debt, or with a fraction of
+// one or two decimals, on either side of zero.
 money::Count typedCount(std::mt19937& random) {
     const long long whole = random() % 25, form = random() % 6;
-    return form == 0   ? whole + *money::Count::read(u"0.1")
+    const money::Count fraction =
+        *money::Count::read(QString::asprintf(".%02u", unsigned(1 + random() % 99)));
+    return form == 0   ? whole + fraction
            : form == 1 ? -whole - 3
-           : form == 2 ? 0
+           : form == 2 ? money::Count(0) - fraction
+           : form == 3 ? 0
                        : whole;
 }
 
@@ -72,6 +76,7 @@ private slots:
         QTest::newRow("sum exactly two") << "1,2,4,2" << 2LL;
         QTest::newRow("sum exactly three") << "0,7,3,13" << 3LL;
         QTest::newRow("decimal tenths sum exactly") << "0,0,0.7,9.3" << 1LL;
+        QTest::newRow("decimal tenths of every coin") << "0,2.3,3.8,1.6" << 1LL;
         QTest::newRow("rounded down once, not per coin") << "3,7,13,29" << 8LL;
         QTest::newRow("typed fraction") << "2.5,0,0,0" << 2LL;
         QTest::newRow("owing silver rounds down") << "0,-1,0,0" << -1LL;
@@ -95,7 +100,8 @@ private slots:
               "pay 1|1.5,0.2,0.3,0.4|0.5,9.2,9.3,9.4", // a fraction on each coin
               "pay 1|2,-0.5,0,0|1,8.5,9,9",            // a debt with a fraction takes change
               "pay 1|0,0,0,1.000000000000000001|0,0,0,0.000000000000000001",
-              "pay 1|0,0,0,0.9|refused", // short by a fraction
+              "pay 1|0,0,0,0.9|refused",    // short by a fraction
+              "pay 15|0,0,1.5,0.6|refused", // only fractions would make up the price
               "pay 2|,,,5000000000000005|0,0,0,5000000000000003",
               "pay 1|9007199254740992,,,|9007199254740991,9,9,9",
               "pay 1|9007199254740993,,,|refused", // beyond 2^53
@@ -115,6 +121,41 @@ private slots:
         QFETCH(QString, row);
         const QStringList parts = row.split(u'|');
         QCOMPARE(apply(parts[0], parts[1]).value_or("refused"), parts[2]);
+    }
+
+    // Only the whole, non-negative part of each count pays, as one piece at a time would; the
+    // rest, fraction or debt, stays with its count; a price is refused exactly when the signed
+    // worth or the payable part falls short of it. Shared over units, a price is paid whole,
+    // the first units carrying the remainder.
+    void paymentAsPerPiece() {
+        std::mt19937 random(16);
+        for (int round = 0; round < 20000; ++round) {
+            money::Counts counts;
+            money::Coins whole;
+            for (int coin = 0; coin < 4; ++coin) {
+                counts[coin] = typedCount(random);
+                whole[coin] = std::max(counts[coin].floor(), 0LL);
+            }
+            const money::Count signedWorth = copperWorth(counts);
+            const long long copper =
+                random() % (std::max(copperWorth(whole), signedWorth.floor()) + 2);
+            const std::optional<money::Counts> paid = money::pay(counts, copper);
+            QCOMPARE(paid.has_value(), copper <= copperWorth(whole) && copper <= signedWorth);
+            if (!paid) continue;
+            const money::Coins expected = perPiece(whole, copper);
+            for (int coin = 0; coin < 4; ++coin)
+                QCOMPARE((*paid)[coin].text(),
+                         (counts[coin] + (expected[coin] - whole[coin])).text());
+            const long long units = 1 + random() % 9;
+            long long shared = 0, previous = money::share(copper, units, 1);
+            for (long long unit = 1; unit <= units; ++unit) {
+                const long long part = money::share(copper, units, unit);
+                QVERIFY(part <= previous);
+                shared += previous = part;
+            }
+            QVERIFY(money::share(copper, units, 1) - previous <= 1);
+            QCOMPARE(shared, copper);
+        }
     }
 
     void toCopperAndCredit_data() {
