@@ -70,6 +70,9 @@ const Deal payments[] = {
      "full full"},
     {"a debt counts", "mun Flèches 1 8 1,-5,0,0 1e3", "", "", "purse=1,-5,0,0", "poor"},
     {"a decimal fraction stays", "prv Pain 1 2 1,0,0,0.1 1e3", "", "", "purse=0,9,9,8.1", "done"},
+    // 2.7 for 0.6 of a loaf: the loaf owes 4.5 cuivre, half to even.
+    {"a fractional quantity's share", "prv Pain 0.6 2.7 1,0,0,0 1e3", "", "", "purse=0,9,9,6",
+     "done"},
     // Counts kept to the coin, however many digits they hold; none paid or credited past 2^53.
     {"bought, sixteen digits", "prv Pain 1 2 ,,,5000000000000005 1e18", "", "",
      "equip1=Pain,5|purse=0,0,0,5000000000000003", "done"},
