@@ -17,6 +17,11 @@ struct LeadingNumber {
 };
 LeadingNumber leadingNumber(QStringView text);
 
+// That leading number written plainly, every digit kept however many there are: no blank, no
+// "+", no leading zero, no trailing decimal zero, "0" for no digit and never "-0"
+// (" -07.50kg" is "-7.5", ".5" is "0.5").
+QString plainText(QStringView text);
+
 // Plain decimal text for a field or a file: "." separator, at most 15 significant digits,
 // never an exponent, "-0" written as "0". fmt(val(fmt(x))) == fmt(x) for every finite x. The
 // largest numbers, which 15 digits would round past any number, are written as fmtExact().

@@ -1,10 +1,15 @@
 #include "equipment/purse.h"
 
 #include "common/controls.h"
+#include "common/textnum.h"
 #include "equipment/equip.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
 #include "skills/attrib.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
 
 namespace purse {
 
@@ -14,12 +19,22 @@ Sheet twinOf(Sheet sheet) {
     return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
 }
 
+// A count the user may be in the middle of typing: a sign, a point or a trailing zero that the
+// plain text would drop changes what the next key makes of it ("-" then "5" is a debt). A
+// superfluous leading zero changes nothing of it, and goes ("05" is 5).
+bool beingTyped(const QString& text) {
+    static const QRegularExpression typing(u"^-?(0|[1-9][0-9]*)?(\\.[0-9]*)?$"_s);
+    return !text.isEmpty() && typing.match(text).hasMatch();
+}
+
 // Every digit goes across, decimals as written: a count rounded on the way would make or lose
-// part of a coin. A count beyond whole coins goes as the number it reads as.
+// part of a coin, or turn a count money refuses into one it accepts. A box the user is typing
+// in keeps his text while it already reads as the count.
 void copyCount(Sheet from, Sheet to, Coin coin) {
-    const QString text = coinBox(from, coin)->text();
-    const std::optional<money::Count> count = money::Count::read(text);
-    coinBox(to, coin)->setText(count ? count->text() : textnum::fmtExact(textnum::val(text)));
+    const QString count = textnum::plainText(coinBox(from, coin)->text());
+    TextBox* box = coinBox(to, coin);
+    if (beingTyped(box->text()) && textnum::plainText(box->text()) == count) return;
+    box->setText(count);
 }
 
 } // namespace
@@ -56,6 +71,9 @@ void coinChanged(Sheet sheet, Coin coin) {
         copyCount(twin, sheet, coin);
     } else {
         copyCount(sheet, twin, coin);
+        // The twin's handling copies the count back only when the twin changed: a box whose
+        // number stayed the same ("4" typed on into "4a") is tidied here.
+        copyCount(twin, sheet, coin);
     }
 }
 

@@ -2,9 +2,10 @@
 // The purse, held twice: the four coin boxes of `attrib` and the four of `equip`. While a hero
 // is loaded, a change of a coin box on either sheet is weighed with that sheet's coins, undone
 // with "Charge maximum dépassée !" when it takes the hero over the load limit, and otherwise
-// copied as a number into the twin box of the other sheet, whose handling copies it back.
-// The exchange stops because writing the text a box already holds is no change; on the way it
-// leaves "" or "abc" as "0" and "5abc" as "5" on both sheets.
+// copied, every digit of its number, into the twin box of the other sheet, whose handling
+// copies it back. The exchange stops because writing the text a box already holds is no change;
+// on the way it leaves "" or "abc" as "0" and "5abc" as "5" on both sheets, while a number being
+// typed ("-", "2.", "2.50") stays as typed in its box.
 #include "common/money.h"
 
 #include <array>

@@ -39,6 +39,23 @@ private slots:
         QVERIFY(!std::signbit(textnum::val(text)) || expected < 0);
     }
 
+    void plainText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        for (const char* row : {" -07.50kg|-7.5", "|0", "-|0", "-.|0", "-0.00|0", "+8|8", ".5|0.5",
+                                "-.5|-0.5", "00|0", "12,5|12", "9007199254740993|9007199254740993",
+                                "9007199254740992.5|9007199254740992.5",
+                                "1.0000000000000000000000000001|1.0000000000000000000000000001"}) {
+            const QStringList cells = QString(row).split(u'|');
+            QTest::newRow(row) << cells[0] << cells[1];
+        }
+    }
+    void plainText() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(textnum::plainText(text), expected);
+    }
+
     void fmt_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("expected");
@@ -70,8 +87,8 @@ private slots:
 
     // The purse mirror between two sheets stops only when a write finds the text unchanged.
     void fmtIsStableThroughVal() {
-        const double samples[] = {0.0, 1.0, -1.0, 0.1, 1.0 / 3.0, 1e15, 123456.789, 1e-9,
-                                  9.87654321e18, -4.2e-12, 1e300, 5e-300};
+        const double samples[] = {0.0,        1.0,  -1.0,          0.1,      1.0 / 3.0, 1e15,
+                                  123456.789, 1e-9, 9.87654321e18, -4.2e-12, 1e300,     5e-300};
         for (double x : samples) {
             const QString once = textnum::fmt(x);
             QCOMPARE(textnum::fmt(textnum::val(once)), once);
