@@ -74,38 +74,37 @@ private slots:
             QVERIFY2(std::abs(textnum::val(after[i])) < 10, qPrintable(after[i]));
     }
 
-    // A purse right at the load limit changes without losing a coin and without a message.
-    void atTheLimit() {
-        TestDriveC drive;
-        FreshProgram program;
-        equip().poidsequip[3]->setText(QStringLiteral("50"));
-        setBothPurses({"", "", "", "1000"});
-        loadHero(150);
-
-        equip().monnaie->click();
-
-        QCOMPARE(program.messages.count(), 0);
-        QCOMPARE(textnum::val(equip().piecesor->text()), 1.0);
-        QCOMPARE(worth(purseTexts(Sheet::Equip)), 1000.0);
-        QCOMPARE(worth(purseTexts(Sheet::Attrib)), 1000.0);
-        QCOMPARE(equip().poidstransporte->text(), QStringLiteral("51"));
+    // With a hero each step is weighed as one change: within the load limit both sheets show
+    // it, over it the step is refused whole with one message. The purse keeps its worth.
+    void withHero_data() {
+        QTest::addColumn<QString>("row"); // purse, items' weight, limit, purse after, messages
+        for (const char* row : {
+                 "|||1000 50 150 1,0,0,0 0",         // the weight falls to the limit
+                 "|||1000 95 100 0,0,0,1000 1",      // over: lighter is refused too
+                 "300|-1000|| 0 99 300,-1000,0,0 1", // the debt's change weighs too much
+                 "300|-1000|| 0 200 200,0,0,0 0",    // paying off the debt ends within the limit
+             })
+            QTest::newRow(row) << QString(row);
     }
-
-    // Over the limit every change is refused; the purse must come out whole all the same.
-    void overTheLimitLosesNothing() {
+    void withHero() {
+        QFETCH(QString, row);
+        const QStringList cells = row.split(u' ');
+        const QStringList before = cells[0].split(u'|');
         TestDriveC drive;
         FreshProgram program;
-        equip().poidsequip[3]->setText(QStringLiteral("95"));
-        setBothPurses({"", "", "", "1000"});
-        loadHero(100);
+        equip().poidsequip[3]->setText(cells[1]);
+        setBothPurses(before);
+        loadHero(cells[2].toDouble());
 
         equip().monnaie->click();
 
-        QVERIFY(program.messages.count() > 0);
-        for (const QString& text : program.messages.texts())
-            QCOMPARE(text, QStringLiteral("Charge maximum dépassée !"));
-        QCOMPARE(worth(purseTexts(Sheet::Equip)), 1000.0);
-        QCOMPARE(worth(purseTexts(Sheet::Attrib)), 1000.0);
+        QCOMPARE(purseTexts(Sheet::Equip).join(u','), cells[3]);
+        QCOMPARE(purseTexts(Sheet::Attrib).join(u','), cells[3]);
+        QCOMPARE(worth(purseTexts(Sheet::Equip)), worth(before));
+        QCOMPARE(program.messages.texts(),
+                 QStringList(cells[4].toInt(), QStringLiteral("Charge maximum dépassée !")));
+        QCOMPARE(equip().poidstransporte->value(),
+                 cells[1].toDouble() + double(money::coinWeight(*purse::counts(Sheet::Equip))));
     }
 };
 
