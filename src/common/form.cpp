@@ -166,18 +166,20 @@ void Form::setDialogKeys(QAbstractButton* confirm, QAbstractButton* escape) {
 
 // Where the user answers the dialog while Enter stays the dialog's: a box to type in (not a
 // read-only one, nor a multi-line box, which keeps Enter) or a slider; else the confirming
-// button; without one, the first control, as for any window.
+// button; else the first push button, the answer left when the confirming one is hidden; else
+// the first control, as for any window.
 QWidget* Form::firstFocus() const {
-    QWidget* first = nullptr;
+    QWidget *first = nullptr, *button = nullptr;
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
         if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(this) || !w->isEnabled())
             continue;
         auto* box = qobject_cast<QLineEdit*>(w);
         if ((box && !box->isReadOnly()) || qobject_cast<QSlider*>(w)) return w;
         if (!first) first = w;
+        if (!button && qobject_cast<QPushButton*>(w)) button = w;
     }
     if (confirm_ && confirm_->isVisibleTo(this) && confirm_->isEnabled()) return confirm_;
-    return first;
+    return button ? button : first;
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

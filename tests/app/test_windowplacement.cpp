@@ -179,7 +179,7 @@ private slots:
             u"Command1|wpause =Command2 Return Command2|wpause Command1 Return Command1|"
             u"augment_niv =ajouter Return ajouter|augment_niv annuler Return annuler|about =ok "
             u"Return ok|coutpoint =accepter Return accepter|coutpoint refuser Return refuser|"
-            u"coutpoint - Esc retour|coutpoint:5 =refus Return -|coutpoint:5 retour Return retour|"
+            u"coutpoint - Esc retour|coutpoint:5 =retour Return retour closed|"
             u"coutpoint:5 - Esc retour|augment_niv - Enter ajouter|start - Return - closed|"
             u"start - Space - closed"_s.split(u'|');
         for (const QString& dialog : u"cheminperso cheminsaisie chemin detail car wfuite wpause "
