@@ -19,8 +19,7 @@ bool isDigit(QChar c) {
 // The digits from `i` on, `i` left past them.
 QStringView digitsFrom(QStringView text, qsizetype& i) {
     const qsizetype first = i;
-    while (i < text.size() && isDigit(text[i]))
-        ++i;
+    while (i < text.size() && isDigit(text[i])) ++i;
     return text.sliced(first, i - first);
 }
 
@@ -29,8 +28,7 @@ QStringView digitsFrom(QStringView text, qsizetype& i) {
 LeadingNumber leadingNumber(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
     LeadingNumber number;
     number.negative = i < n && text[i] == u'-';
     if (i < n && (text[i] == u'+' || text[i] == u'-')) ++i;
@@ -42,10 +40,8 @@ LeadingNumber leadingNumber(QStringView text) {
 QString plainText(QStringView text) {
     const LeadingNumber number = leadingNumber(text);
     QStringView whole = number.whole, fraction = number.fraction;
-    while (!whole.isEmpty() && whole.front() == u'0')
-        whole = whole.sliced(1);
-    while (!fraction.isEmpty() && fraction.back() == u'0')
-        fraction.chop(1);
+    while (!whole.isEmpty() && whole.front() == u'0') whole = whole.sliced(1);
+    while (!fraction.isEmpty() && fraction.back() == u'0') fraction.chop(1);
     if (whole.isEmpty() && fraction.isEmpty()) return u"0"_s;
     QString plain = number.negative ? u"-"_s : QString();
     plain += whole.isEmpty() ? u"0"_s : whole.toString();
@@ -56,8 +52,8 @@ QString plainText(QStringView text) {
 double val(QStringView text) {
     const LeadingNumber number = leadingNumber(text);
     if (number.whole.isEmpty() && number.fraction.isEmpty()) return 0.0;
-    const QString digits = (number.negative ? u"-"_s : QString()) + number.whole.toString() + u'.' +
-                           number.fraction.toString();
+    const QString digits = (number.negative ? u"-"_s : QString()) + number.whole.toString() +
+                           u'.' + number.fraction.toString();
     const double value = std::strtod(digits.toLatin1().constData(), nullptr);
     return value == 0.0 ? 0.0 : value; // no "-0" leaks out of "-0"
 }
@@ -118,14 +114,8 @@ QString fmtReport(double value) {
     return text.startsWith(u'-') ? text + u' ' : u' ' + text + u' ';
 }
 
-long long roundHalfEven(double value) {
-    return static_cast<long long>(std::nearbyint(value));
-}
-long long floorInt(double value) {
-    return static_cast<long long>(std::floor(value));
-}
-long long truncInt(double value) {
-    return static_cast<long long>(std::trunc(value));
-}
+long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long floorInt(double value) { return static_cast<long long>(std::floor(value)); }
+long long truncInt(double value) { return static_cast<long long>(std::trunc(value)); }
 
 } // namespace textnum

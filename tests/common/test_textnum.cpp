@@ -87,8 +87,8 @@ private slots:
 
     // The purse mirror between two sheets stops only when a write finds the text unchanged.
     void fmtIsStableThroughVal() {
-        const double samples[] = {0.0,        1.0,  -1.0,          0.1,      1.0 / 3.0, 1e15,
-                                  123456.789, 1e-9, 9.87654321e18, -4.2e-12, 1e300,     5e-300};
+        const double samples[] = {0.0, 1.0, -1.0, 0.1, 1.0 / 3.0, 1e15, 123456.789, 1e-9,
+                                  9.87654321e18, -4.2e-12, 1e300, 5e-300};
         for (double x : samples) {
             const QString once = textnum::fmt(x);
             QCOMPARE(textnum::fmt(textnum::val(once)), once);
