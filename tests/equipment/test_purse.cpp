@@ -181,6 +181,8 @@ private slots:
                 << sheet << QStringList{"", "3", "5", "5"} << "1";
             QTest::addRow("%s binary trap", name)
                 << sheet << QStringList{"1", "2", "4", "2"} << "2";
+            QTest::addRow("%s decimal tenths", name)
+                << sheet << QStringList{"0", "2.3", "3.8", "1.6"} << "1";
             QTest::addRow("%s ten cuivre", name) << sheet << QStringList{"", "", "", "10"} << "1";
             QTest::addRow("%s nine bronze", name) << sheet << QStringList{"", "", "9", ""} << "0";
             QTest::addRow("%s gold", name) << sheet << QStringList{"7", "", "", ""} << "7";
