@@ -48,7 +48,8 @@ class Form : public QMainWindow {
     // the focus anywhere else but in a list, which keeps Enter for its own entries, it presses
     // `confirm` while that shows and is enabled. Esc presses `escape`, or without one does what
     // the close box does. Each showing gives the focus to the first box to type in or slider,
-    // else to `confirm`, so that Enter does what the dialog is for.
+    // else to `confirm`, else to the first push button, so that Enter does what the dialog is
+    // for.
     void setDialogKeys(QAbstractButton* confirm, QAbstractButton* escape = nullptr);
     // A dialog that the window which opened it must never hide, though it leaves that window
     // usable.

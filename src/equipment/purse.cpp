@@ -66,15 +66,14 @@ void coinChanged(Sheet sheet, Coin coin) {
         poidstotal();
 
     const Sheet twin = twinOf(sheet);
-    if (overLoadLimit()) {
+    if (overLoadLimit())
         chargeMaximumDepassee();
-        copyCount(twin, sheet, coin);
-    } else {
+    else
         copyCount(sheet, twin, coin);
-        // The twin's handling copies the count back only when the twin changed: a box whose
-        // number stayed the same ("4" typed on into "4a") is tidied here.
-        copyCount(twin, sheet, coin);
-    }
+    // The box then takes the twin's count: the old one when refused, else its own, tidied.
+    // The twin's handling does so only when the twin changed, which "4" typed on into "4a"
+    // does not.
+    copyCount(twin, sheet, coin);
 }
 
 std::optional<money::Counts> counts(Sheet sheet) {
