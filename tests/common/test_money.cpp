@@ -5,6 +5,8 @@
 #include <limits>
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The payment as the old program made it, one copper piece at a time.
@@ -62,33 +64,24 @@ class TestMoney : public QObject {
     // Whole coins' worth in cuivre, or typed counts' with their debts and fractions.
     static auto copperWorth(const auto& c) { return c[0] * 1000 + c[1] * 100 + c[2] * 10 + c[3]; }
 private slots:
+    // A gold piece weighs 1, five silver 1, ten bronze or copper 1, rounded down once on the
+    // whole purse, its decimals summed exactly; a purse beyond any count weighs the most.
     void coinWeight_data() {
-        QTest::addColumn<QString>("purse");
-        QTest::addColumn<qlonglong>("weight");
+        QTest::addColumn<QString>("row"); // or,argent,bronze,cuivre weight
         const QString beyond = "1" + QString(20, u'0');
-        QTest::newRow("empty purse") << ",,," << 0LL;
-        QTest::newRow("one gold") << "1,0,0,0" << 1LL;
-        QTest::newRow("five silver") << "0,5,0,0" << 1LL;
-        QTest::newRow("four silver") << "0,4,0,0" << 0LL;
-        QTest::newRow("ten bronze") << "0,0,10,0" << 1LL;
-        QTest::newRow("nine copper") << "0,0,0,9" << 0LL;
-        QTest::newRow("bronze and copper together") << "0,0,5,5" << 1LL;
-        QTest::newRow("sum exactly two") << "1,2,4,2" << 2LL;
-        QTest::newRow("sum exactly three") << "0,7,3,13" << 3LL;
-        QTest::newRow("decimal tenths sum exactly") << "0,0,0.7,9.3" << 1LL;
-        QTest::newRow("decimal tenths of every coin") << "0,2.3,3.8,1.6" << 1LL;
-        QTest::newRow("rounded down once, not per coin") << "3,7,13,29" << 8LL;
-        QTest::newRow("typed fraction") << "2.5,0,0,0" << 2LL;
-        QTest::newRow("owing silver rounds down") << "0,-1,0,0" << -1LL;
-        QTest::newRow("large purse") << "123456789,5,10,0" << 123456791LL;
-        QTest::newRow("beyond any count") << beyond + ",0,0,0" << (1LL << 62);
-        QTest::newRow("owing beyond any count") << "0,-" + beyond + ",0,0" << -(1LL << 62);
+        for (const QString& row :
+             {u",,, 0"_s, u"1,0,0,0 1"_s, u"0,5,0,0 1"_s, u"0,4,0,0 0"_s, u"0,0,10,0 1"_s,
+              u"0,0,0,9 0"_s, u"0,0,5,5 1"_s, u"1,2,4,2 2"_s, u"0,7,3,13 3"_s, u"0,0,0.7,9.3 1"_s,
+              u"0,2.3,3.8,1.6 1"_s, u"3,7,13,29 8"_s, u"2.5,0,0,0 2"_s, u"0,-1,0,0 -1"_s,
+              u"123456789,5,10,0 123456791"_s, beyond + u",0,0,0 4611686018427387904"_s,
+              u"0,-"_s + beyond + u",0,0 -4611686018427387904"_s})
+            QTest::newRow(qPrintable(row)) << row;
     }
     void coinWeight() {
-        QFETCH(QString, purse);
-        QFETCH(qlonglong, weight);
-        const QStringList boxes = purse.split(u',');
-        QCOMPARE(money::coinWeight(boxes[0], boxes[1], boxes[2], boxes[3]), weight);
+        QFETCH(QString, row);
+        const QStringList boxes = row.section(u' ', 0, 0).split(u',');
+        QCOMPARE(money::coinWeight(boxes[0], boxes[1], boxes[2], boxes[3]),
+                 row.section(u' ', 1).toLongLong());
     }
 
     // Counts are the decimals their boxes show: whole coins move, a fraction stays as written,
