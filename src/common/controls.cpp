@@ -54,6 +54,13 @@ class LengthLimit : public QValidator {
 TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     connect(this, &QLineEdit::textChanged, this, [this] { fire(change_); });
+    // Qt's own "modified" flag is the typing mark: every code write clears it, every key sets
+    // it. Leaving clears it too, so that a box left untouched by its Leave is no longer typed.
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        if (!isModified()) return;
+        setModified(false);
+        fire(leave_);
+    });
 }
 
 double TextBox::value() const {

@@ -2,7 +2,8 @@
 // The controls every window is built from: thin Qt widgets that raise their events the way the
 // program's handlers expect them.
 //  - A text box's Change runs nested in the write, typed or written by code, only when its text
-//    really changes. A maximum length limits typing only.
+//    really changes. A maximum length limits typing only. Its Leave runs when the user leaves
+//    it (Tab, a click elsewhere, Enter, another window) after typing in it.
 //  - A combo box's Change runs on typing and on code writes of its text; its Click only when
 //    the user picks an entry of its list (mouse or arrow keys): never from code, Enter, focus
 //    loss or the mouse wheel. Filling its list never replaces its text nor selects an entry.
@@ -35,9 +36,15 @@ class TextBox : public QLineEdit {
     // Typing only: code may write longer texts. 0 removes the limit.
     void setMaxLength(int length);
     void onChange(Handler handler) { change_ = std::move(handler); }
+    void onLeave(Handler handler) { leave_ = std::move(handler); }
+
+    // Whether the text is the user's typing: true from his first key until he leaves the box
+    // or code writes it. A Change handler asks it to tell a key from a write.
+    bool beingTyped() const { return isModified(); }
 
   private:
     Handler change_;
+    Handler leave_;
 };
 
 // A multi-line text box (the notes). Same Change rule as TextBox.

@@ -62,8 +62,10 @@ void Equip::connectHandlers() {
     personnage->onClick([this] { personnage_Click(); });
     monnaie->onClick([this] { monnaie_Click(); });
     notes->onChange([this] { notes_Change(); });
-    for (purse::Coin coin : purse::coins)
+    for (purse::Coin coin : purse::coins) {
         coinBox(coin)->onChange([coin] { purse::coinChanged(purse::Sheet::Equip, coin); });
+        coinBox(coin)->onLeave([coin] { purse::coinLeft(purse::Sheet::Equip, coin); });
+    }
     for (int i = 1; i <= 16; ++i)
         poidsvetement[i]->onChange([box = poidsvetement[i]] { weightBoxChanged(*box); });
     for (int i = 1; i <= 24; ++i)

@@ -1,15 +1,12 @@
 #include "equipment/purse.h"
 
 #include "common/controls.h"
+#include "common/runtimeerror.h"
 #include "common/textnum.h"
 #include "equipment/equip.h"
 #include "equipment/loadlimit.h"
 #include "hero/poidstotal.h"
 #include "skills/attrib.h"
-
-#include <QRegularExpression>
-
-using namespace Qt::StringLiterals;
 
 namespace purse {
 
@@ -19,22 +16,33 @@ Sheet twinOf(Sheet sheet) {
     return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
 }
 
-// A count the user may be in the middle of typing: a sign, a point or a trailing zero that the
-// plain text would drop changes what the next key makes of it ("-" then "5" is a debt). A
-// superfluous leading zero changes nothing of it, and goes ("05" is 5).
-bool beingTyped(const QString& text) {
-    static const QRegularExpression typing(u"^-?(0|[1-9][0-9]*)?(\\.[0-9]*)?$"_s);
-    return !text.isEmpty() && typing.match(text).hasMatch();
+// The count one sheet's box reads as, written into the other's. Every digit goes across,
+// decimals as written: a count rounded on the way would make or lose part of a coin, or turn a
+// count money refuses into one it accepts.
+void writeCount(Sheet from, Sheet to, Coin coin) {
+    coinBox(to, coin)->setText(textnum::plainText(coinBox(from, coin)->text()));
 }
 
-// Every digit goes across, decimals as written: a count rounded on the way would make or lose
-// part of a coin, or turn a count money refuses into one it accepts. A box the user is typing
-// in keeps his text while it already reads as the count.
+// The mirror's copy, which leaves alone a box the user is typing in: a sign or a point tidied
+// away under the caret would change what his next key makes of the count ("-" then "3" is a
+// debt, "5," then "5" is 5).
 void copyCount(Sheet from, Sheet to, Coin coin) {
-    const QString count = textnum::plainText(coinBox(from, coin)->text());
-    TextBox* box = coinBox(to, coin);
-    if (beingTyped(box->text()) && textnum::plainText(box->text()) == count) return;
-    box->setText(count);
+    if (!coinBox(to, coin)->beingTyped()) writeCount(from, to, coin);
+}
+
+// Whether the purse as this sheet holds it takes the hero over the load limit. A purse too
+// large to weigh at all is over any limit.
+bool overLimitWith(Sheet sheet) {
+    try {
+        if (sheet == Sheet::Attrib)
+            poidstotalattrib();
+        else
+            poidstotal();
+    } catch (const RuntimeError& error) {
+        if (error.number() != 6) throw;
+        return true;
+    }
+    return overLoadLimit();
 }
 
 } // namespace
@@ -59,21 +67,24 @@ TextBox* boxOf(Coin coin, TextBox* gold, TextBox* silver, TextBox* bronze, TextB
 
 void coinChanged(Sheet sheet, Coin coin) {
     if (!loadChecksActive()) return;
-    // Weighed with this sheet's coins: the twin still holds the purse as it was.
-    if (sheet == Sheet::Attrib)
-        poidstotalattrib();
-    else
-        poidstotal();
-
     const Sheet twin = twinOf(sheet);
-    if (overLoadLimit())
+    // Weighed with this sheet's coins: the twin still holds the purse as it was, and gives the
+    // refused box its count back.
+    if (overLimitWith(sheet)) {
         chargeMaximumDepassee();
-    else
-        copyCount(sheet, twin, coin);
-    // The box then takes the twin's count: the old one when refused, else its own, tidied.
-    // The twin's handling does so only when the twin changed, which "4" typed on into "4a"
-    // does not.
+        writeCount(twin, sheet, coin);
+        return;
+    }
+    copyCount(sheet, twin, coin);
+    // A count written by code takes the twin's count back, tidied: the twin's handling does so
+    // only when the twin changed, which "4" written on as "4a" does not.
     copyCount(twin, sheet, coin);
+}
+
+void coinLeft(Sheet sheet, Coin coin) {
+    if (!loadChecksActive()) return;
+    TextBox* box = coinBox(sheet, coin);
+    box->setText(textnum::plainText(box->text()));
 }
 
 std::optional<money::Counts> counts(Sheet sheet) {

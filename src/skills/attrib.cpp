@@ -59,8 +59,10 @@ void Attrib::connectHandlers() {
     Label16->onClick([this] { Label16_Click(); });
     Label25->onClick([this] { Label25_Click(); });
     Label33->onClick([this] { Label33_Click(); });
-    for (purse::Coin coin : purse::coins)
+    for (purse::Coin coin : purse::coins) {
         coinBox(coin)->onChange([coin] { purse::coinChanged(purse::Sheet::Attrib, coin); });
+        coinBox(coin)->onLeave([coin] { purse::coinLeft(purse::Sheet::Attrib, coin); });
+    }
 }
 
 TextBox* Attrib::coinBox(purse::Coin coin) const {

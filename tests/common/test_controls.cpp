@@ -128,6 +128,62 @@ class TestControls : public QObject {
         QCOMPARE(box->text(), after);
     }
 
+    // Leave runs once the user leaves a box he typed in, however he leaves it; a code write
+    // ends the typing. Each Change tells a key (T) from a write (W).
+    void textBoxLeave_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("leaves");
+        QTest::addColumn<QString>("changes");
+        QTest::newRow("typed, Tab") << "type tab" << 1 << "T";
+        QTest::newRow("typed, Enter") << "type enter" << 1 << "T";
+        QTest::newRow("typed, a click elsewhere") << "type click" << 1 << "T";
+        QTest::newRow("typed, another window") << "type window" << 1 << "T";
+        QTest::newRow("typed, left, back and left") << "type tab back tab" << 1 << "T";
+        QTest::newRow("typed twice") << "type tab back type tab" << 2 << "TT";
+        QTest::newRow("left untouched") << "tab" << 0 << "";
+        QTest::newRow("written, left") << "write tab" << 0 << "W";
+        QTest::newRow("typed, written, left") << "type write tab" << 0 << "TW";
+        QTest::newRow("written, typed, left") << "write type enter" << 1 << "WT";
+    }
+    void textBoxLeave() {
+        QFETCH(QString, steps);
+        QFETCH(int, leaves);
+        QFETCH(QString, changes);
+        Host host;
+        auto* box = host.add(new TextBox(QStringLiteral("piecesor")));
+        host.show();
+        int left = 0;
+        QString seen;
+        box->onChange([&] { seen += box->beingTyped() ? u'T' : u'W'; });
+        box->onLeave([&] {
+            ++left;
+            QVERIFY(!box->beingTyped());
+        });
+        box->setFocus();
+        QWidget other;
+        for (const QString& step : steps.split(u' ')) {
+            if (step == u"type") {
+                QTest::keyClick(box, 'x');
+            } else if (step == u"write") {
+                box->setText(box->text() + u'w');
+            } else if (step == u"tab") {
+                QTest::keyClick(box, Qt::Key_Tab);
+            } else if (step == u"enter") {
+                QTest::keyClick(box, Qt::Key_Return);
+            } else if (step == u"click") {
+                QTest::mouseClick(host.elsewhere, Qt::LeftButton);
+            } else if (step == u"back") {
+                QTest::mouseClick(box, Qt::LeftButton);
+            } else {
+                other.show();
+                other.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&other));
+            }
+        }
+        QCOMPARE(left, leaves);
+        QCOMPARE(seen, changes);
+    }
+
     void textBoxValue() {
         TextBox box(QStringLiteral("force"));
         QString seen;
