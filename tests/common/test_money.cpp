@@ -23,16 +23,20 @@ money::Coins perPiece(money::Coins coins, long long copper) {
     return coins;
 }
 
-// A count as a user may type it: mostly whole, sometimes empty, a debt, or with a fraction of
-// one or two decimals, on either side of zero.
+// A count as a user may type it: mostly whole, sometimes empty, a debt, with a fraction of
+// one or two decimals on either side of zero (-2.5 too), or near the largest count held to
+// the coin, in hand or owed.
 money::Count typedCount(std::mt19937& random) {
-    const long long whole = random() % 25, form = random() % 6;
+    const long long whole = random() % 25, form = random() % 9;
     const money::Count fraction =
         *money::Count::read(QString::asprintf(".%02u", unsigned(1 + random() % 99)));
     return form == 0   ? whole + fraction
            : form == 1 ? -whole - 3
            : form == 2 ? money::Count(0) - fraction
-           : form == 3 ? 0
+           : form == 3 ? money::Count(-whole - 1) - fraction
+           : form == 4 ? money::Count(money::largestExactCount - whole) - fraction
+           : form == 5 ? money::Count(whole - money::largestExactCount)
+           : form == 6 ? 0
                        : whole;
 }
 
@@ -130,10 +134,18 @@ private slots:
                 whole[coin] = std::max(counts[coin].floor(), 0LL);
             }
             const money::Count signedWorth = copperWorth(counts);
-            const long long copper =
-                random() % (std::max(copperWorth(whole), signedWorth.floor()) + 2);
+            // Worked out in decimals: the whole coins of counts near the largest are worth more
+            // cuivre than 64 bits hold.
+            money::Counts wholeCounts;
+            std::copy(whole.begin(), whole.end(), wholeCounts.begin());
+            const money::Count payableWorth = copperWorth(wholeCounts);
+            // Up to a little past what the purse holds either way, so that both ways of falling
+            // short are reached; capped, so that paying a piece at a time stays quick.
+            const long long most =
+                std::min(std::max(payableWorth, signedWorth), money::Count(30000)).floor();
+            const long long copper = random() % (most + 2);
             const std::optional<money::Counts> paid = money::pay(counts, copper);
-            QCOMPARE(paid.has_value(), copper <= copperWorth(whole) && copper <= signedWorth);
+            QCOMPARE(paid.has_value(), copper <= payableWorth && copper <= signedWorth);
             if (!paid) continue;
             const money::Coins expected = perPiece(whole, copper);
             for (int coin = 0; coin < 4; ++coin)
