@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using purse::Coin;
 using purse::Sheet;
 
@@ -107,8 +108,7 @@ private slots:
         QTest::addColumn<Coin>("coin");
         for (Sheet sheet : {Sheet::Attrib, Sheet::Equip})
             for (Coin coin : purse::coins)
-                QTest::addRow("%s coin %d", sheet == Sheet::Attrib ? "attrib" : "equip",
-                              static_cast<int>(coin))
+                QTest::addRow("%s coin %d", sheetName(sheet), static_cast<int>(coin))
                     << sheet << coin;
     }
     void heroLoadedMirrorsTyping() {
@@ -175,46 +175,32 @@ private slots:
         QCOMPARE(program.messages.count(), 0);
     }
 
-    // A key, or a paste, that takes the hero over the load limit, or holds a count too large
-    // to weigh at all, is refused with one message and the box set back; the next key is
-    // weighed afresh.
-    void refusedWhileTyping_data() {
+    // The carried weight may reach the limit but not pass it: a count written by code, typed
+    // or pasted that takes the hero over it, or is too large to weigh at all, is refused with
+    // one message and the box set back; the next key is weighed afresh.
+    void loadLimit_data() {
         QTest::addColumn<Sheet>("sheet");
-        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("row"); // keys ("=" writes the rest by code) | kept | refusals
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<int>("refusals");
         const QString beyondAnyWeight = "18" + QString(306, u'0');
         for (Sheet sheet : {Sheet::Attrib, Sheet::Equip}) {
-            const auto row = [sheet](const char* name) -> QTestData& {
-                return QTest::addRow("%s %s", sheetName(sheet), name) << sheet;
-            };
-            row("one key over") << "[end]0"
-                                << ""
-                                << "1" << 1;
-            row("typing on after a refusal") << "[end]0[bs]2"
-                                             << ""
-                                             << "2" << 1;
-            row("up to the limit") << "[all]3"
-                                   << ""
-                                   << "3" << 0;
-            row("a debt") << "[all][del]-3"
-                          << ""
-                          << "-3" << 0;
-            row("pasted over") << "[all][paste]" << QStringLiteral("400") << "1" << 1;
-            row("too large to weigh") << "[all][paste]" << beyondAnyWeight << "1" << 1;
-            row("a debt too large to weigh") << "[all][paste]"
-                                             << "-1" + QString(308, u'0') << "1" << 1;
-            row("typing on after one too large")
-                << "[all][paste][all]2" << beyondAnyWeight << "2" << 1;
+            for (const char* row : {"=3|3|0", "=4|1|1", "=400|1|1", "[all]3|3|0", "[end]0|1|1",
+                                    "[end]0[bs]2|2|1", "[all][del]-3|-3|0", "[all][paste]|1|1"})
+                QTest::addRow("%s %s", sheetName(sheet), row) << sheet << QString(row) << "400";
+            for (const QString& row : {u"[all][paste]|1|1"_s, u"[all][paste][all]2|2|1"_s})
+                QTest::addRow("%s %s too large to weigh", sheetName(sheet), qPrintable(row))
+                    << sheet << row << beyondAnyWeight;
+            QTest::addRow("%s a debt too large to weigh", sheetName(sheet))
+                << sheet << u"[all][paste]|1|1"_s << "-1" + QString(308, u'0');
         }
     }
-    void refusedWhileTyping() {
+    void loadLimit() {
         QFETCH(Sheet, sheet);
-        QFETCH(QString, keys);
+        QFETCH(QString, row);
         QFETCH(QString, pasted);
-        QFETCH(QString, kept);
-        QFETCH(int, refusals);
+        const QStringList cells = row.split(u'|');
+        const QString& kept = cells[1];
+        const int refusals = cells[2].toInt();
         TestDriveC drive;
         FreshProgram program;
         equip().poidsequip[5]->setText(QStringLiteral("7"));
@@ -224,54 +210,23 @@ private slots:
         focusOn(sheet, box);
 
         QApplication::clipboard()->setText(pasted);
-        typeKeys(box, keys);
+        if (cells[0].startsWith(u'='))
+            box->setText(cells[0].mid(1));
+        else
+            typeKeys(box, cells[0]);
         QCOMPARE(program.messages.texts(), QStringList(refusals, overload));
+        if (refusals > 0) {
+            QCOMPARE(program.messages.last().icon, MsgIcon::Exclamation);
+            QCOMPARE(program.messages.last().title, QString());
+        }
         QCOMPARE(box->text(), kept);
         QCOMPARE(purse::coinBox(twinOf(sheet), Coin::Or)->text(), kept);
-        QCOMPARE(equip().poidstransporte->value(), 7 + kept.toDouble());
+        QCOMPARE(equip().poidstransporte->text(), textnum::fmt(7 + kept.toDouble()));
         QCOMPARE(perso().poidstransporte->text(), equip().poidstransporte->text());
 
         leave(sheet, box, QStringLiteral("tab"));
         QCOMPARE(purseTexts(Sheet::Attrib), purseTexts(Sheet::Equip));
         QCOMPARE(program.messages.count(), refusals);
-    }
-
-    // The carried weight may reach the limit but not pass it.
-    void loadLimit_data() {
-        QTest::addColumn<Sheet>("sheet");
-        QTest::addColumn<QString>("coins");
-        QTest::addColumn<bool>("accepted");
-        for (Sheet sheet : {Sheet::Attrib, Sheet::Equip}) {
-            const char* name = sheet == Sheet::Attrib ? "attrib" : "equip";
-            QTest::addRow("%s equal to the limit", name) << sheet << "3" << true;
-            QTest::addRow("%s one over", name) << sheet << "4" << false;
-            QTest::addRow("%s far over", name) << sheet << "400" << false;
-        }
-    }
-    void loadLimit() {
-        QFETCH(Sheet, sheet);
-        QFETCH(QString, coins);
-        QFETCH(bool, accepted);
-        TestDriveC drive;
-        FreshProgram program;
-        equip().poidsequip[5]->setText(QStringLiteral("7"));
-        setBothPurses({"1", "", "", ""});
-        loadHero(10);
-
-        purse::coinBox(sheet, Coin::Or)->setText(coins);
-
-        const QString kept = accepted ? coins : QStringLiteral("1");
-        QCOMPARE(purse::coinBox(sheet, Coin::Or)->text(), kept);
-        QCOMPARE(purse::coinBox(twinOf(sheet), Coin::Or)->text(), kept);
-        QCOMPARE(equip().poidstransporte->text(), textnum::fmt(7 + kept.toDouble()));
-        QCOMPARE(perso().poidstransporte->text(), equip().poidstransporte->text());
-        if (accepted) {
-            QCOMPARE(program.messages.count(), 0);
-        } else {
-            QCOMPARE(program.messages.texts(), QStringList({overload}));
-            QCOMPARE(program.messages.last().icon, MsgIcon::Exclamation);
-            QCOMPARE(program.messages.last().title, QString());
-        }
     }
 
     // A hero already over the limit (force lowered): even a lighter purse is refused, and the
@@ -299,7 +254,7 @@ private slots:
         QTest::addColumn<QStringList>("coins");
         QTest::addColumn<QString>("weight");
         for (Sheet sheet : {Sheet::Attrib, Sheet::Equip}) {
-            const char* name = sheet == Sheet::Attrib ? "attrib" : "equip";
+            const char* name = sheetName(sheet);
             QTest::addRow("%s 4 argent", name) << sheet << QStringList{"", "4", "", ""} << "0";
             QTest::addRow("%s 5 argent", name) << sheet << QStringList{"", "5", "", ""} << "1";
             QTest::addRow("%s rounded on the whole", name)
