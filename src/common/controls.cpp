@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCompleter>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStringListModel>
@@ -53,14 +55,34 @@ class LengthLimit : public QValidator {
 
 TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
-    connect(this, &QLineEdit::textChanged, this, [this] { fire(change_); });
-    // Qt's own "modified" flag is the typing mark: every code write clears it, every key sets
-    // it. Leaving clears it too, so that a box left untouched by its Leave is no longer typed.
-    connect(this, &QLineEdit::editingFinished, this, [this] {
-        if (!isModified()) return;
-        setModified(false);
-        fire(leave_);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        ++changing_;
+        fire(change_);
+        --changing_;
     });
+}
+
+// Qt's own "modified" flag is the typing mark: every code write clears it, every key sets it.
+// Leaving clears it too, so that a box its Leave left as it was is no longer typed in. Qt's
+// editingFinished would not do: it is not raised again for the same typing, so a leave that
+// came too early would swallow the real one.
+void TextBox::left() {
+    // A message that the box's own Change shows takes the focus for a moment only: the user
+    // has not left, and the Change may still write the box.
+    if (changing_ > 0 || !isModified()) return;
+    setModified(false);
+    fire(leave_);
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // A context menu opened on the box is no leaving.
+    if (event->reason() != Qt::PopupFocusReason) left();
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    QLineEdit::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) left();
 }
 
 double TextBox::value() const {

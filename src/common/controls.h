@@ -42,9 +42,15 @@ class TextBox : public QLineEdit {
     // or code writes it. A Change handler asks it to tell a key from a write.
     bool beingTyped() const { return isModified(); }
 
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    void left();
     Handler change_;
     Handler leave_;
+    int changing_ = 0; // Change handlers of this box running, nested ones included
 };
 
 // A multi-line text box (the notes). Same Change rule as TextBox.
