@@ -127,18 +127,16 @@ private slots:
     void paymentAsPerPiece() {
         std::mt19937 random(16);
         for (int round = 0; round < 20000; ++round) {
-            money::Counts counts;
+            // The whole coins' worth in decimals too: those of counts near the largest are worth
+            // more cuivre than 64 bits hold.
+            money::Counts counts, inHand;
             money::Coins whole;
             for (int coin = 0; coin < 4; ++coin) {
                 counts[coin] = typedCount(random);
-                whole[coin] = std::max(counts[coin].floor(), 0LL);
+                inHand[coin] = whole[coin] = std::max(counts[coin].floor(), 0LL);
             }
-            const money::Count signedWorth = copperWorth(counts);
-            // Worked out in decimals: the whole coins of counts near the largest are worth more
-            // cuivre than 64 bits hold.
-            money::Counts wholeCounts;
-            std::copy(whole.begin(), whole.end(), wholeCounts.begin());
-            const money::Count payableWorth = copperWorth(wholeCounts);
+            const money::Count signedWorth = copperWorth(counts),
+                               payableWorth = copperWorth(inHand);
             // Up to a little past what the purse holds either way, so that both ways of falling
             // short are reached; capped, so that paying a piece at a time stays quick.
             const long long most =
