@@ -16,9 +16,9 @@ Sheet twinOf(Sheet sheet) {
     return sheet == Sheet::Attrib ? Sheet::Equip : Sheet::Attrib;
 }
 
-// The count one sheet's box reads as, written into the other's. Every digit goes across,
-// decimals as written: a count rounded on the way would make or lose part of a coin, or turn a
-// count money refuses into one it accepts.
+// The count one sheet's box reads as, written plainly into the other's, or into its own when
+// the user leaves it. Every digit goes across, decimals as written: a count rounded on the way
+// would make or lose part of a coin, or turn a count money refuses into one it accepts.
 void writeCount(Sheet from, Sheet to, Coin coin) {
     coinBox(to, coin)->setText(textnum::plainText(coinBox(from, coin)->text()));
 }
@@ -82,9 +82,7 @@ void coinChanged(Sheet sheet, Coin coin) {
 }
 
 void coinLeft(Sheet sheet, Coin coin) {
-    if (!loadChecksActive()) return;
-    TextBox* box = coinBox(sheet, coin);
-    box->setText(textnum::plainText(box->text()));
+    if (loadChecksActive()) writeCount(sheet, sheet, coin);
 }
 
 std::optional<money::Counts> counts(Sheet sheet) {
