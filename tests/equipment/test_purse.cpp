@@ -28,14 +28,10 @@ const char* sheetName(Sheet sheet) {
     return sheet == Sheet::Attrib ? "attrib" : "equip";
 }
 
-Form& window(Sheet sheet) {
-    return sheet == Sheet::Attrib ? static_cast<Form&>(attrib()) : equip();
-}
-
-// The sheet shown and active, the focus in the box, as a user about to type there has it.
-void focusOn(Sheet sheet, TextBox* box) {
-    window(sheet).show();
-    if (!QTest::qWaitForWindowActive(&window(sheet))) qFatal("the sheet never became active");
+// The box's sheet shown and active, the focus in the box, as a user about to type there has it.
+void focusOn(TextBox* box) {
+    box->window()->show();
+    if (!QTest::qWaitForWindowActive(box->window())) qFatal("the sheet never became active");
     box->setFocus();
 }
 
@@ -134,7 +130,7 @@ private slots:
         TextBox* box = purse::coinBox(sheet, Coin::Argent);
         TextBox* twin = purse::coinBox(twinOf(sheet), Coin::Argent);
         QSignalSpy twinChanges(twin, &QLineEdit::textChanged);
-        focusOn(sheet, box);
+        focusOn(box);
 
         typeKeys(box, cells[1]);
         QCOMPARE(box->text(), cells[2]);
